@@ -1,0 +1,50 @@
+# The Windows build (mingw-w64, i686): the installer stub, the author's tool, the JAWS stand-ins
+# and the tests that run under Wine. Everything is linked statically so one file runs anywhere.
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+zebo_layer(zebo_platform_win32 src/platform/win32 zebo_core)
+target_link_libraries(zebo_platform_win32 PUBLIC comctl32 shell32 ole32 advapi32 winmm wininet
+                      uuid)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/main/zebo_main.cpp)
+  file(GLOB main_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/main/*.cpp
+       ${CMAKE_SOURCE_DIR}/src/main/*.rc)
+  add_executable(ZeBo WIN32 ${main_sources})
+  target_link_libraries(ZeBo PRIVATE ${ZEBO_ALL_LAYERS} zebo_platform_win32)
+  # The stub is small: size-optimised, unused sections dropped, symbols stripped.
+  target_compile_options(ZeBo PRIVATE -Os)
+  target_link_options(ZeBo PRIVATE -s -Wl,--gc-sections -municode)
+endif()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/zebo-pack/main.cpp)
+  add_executable(zebo-pack ${CMAKE_SOURCE_DIR}/tools/zebo-pack/main.cpp)
+  target_link_libraries(zebo-pack PRIVATE zebo_pack_lib zebo_platform_win32)
+  target_link_options(zebo-pack PRIVATE -municode)
+endif()
+
+# The JAWS stand-ins: one program per file (built for the tests and the demo).
+file(GLOB standins CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/standins/*.cpp)
+foreach(src ${standins})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_options(${name} PRIVATE -municode)
+endforeach()
+
+option(ZEBO_WINDOWS_TESTS "Build the Windows test programs" OFF)
+if(NOT ZEBO_WINDOWS_TESTS)
+  return()
+endif()
+enable_testing()
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+file(GLOB win32_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+if(win32_test_sources)
+  file(GLOB contract_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/contract/*.cpp)
+  list(APPEND win32_test_sources ${contract_sources})
+  add_executable(win32_tests ${win32_test_sources})
+  target_link_libraries(win32_tests PRIVATE zebo_pack_lib ${ZEBO_ALL_LAYERS} zebo_platform_win32
+                        gtest gtest_main gmock)
+  target_compile_options(win32_tests PRIVATE -Wno-error)
+  add_test(NAME win32_tests COMMAND win32_tests)
+endif()

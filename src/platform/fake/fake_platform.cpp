@@ -1,0 +1,39 @@
+// The small fakes' behaviour.
+#include "platform/fake/fake_platform.h"
+
+#include <algorithm>
+
+namespace zebo::fake {
+
+MessageAnswer FakeUi::MessageBox(const std::string& title, const std::string& text,
+                                 MessageButtons buttons, MessageIcon) {
+  messages.push_back({title, text, buttons});
+  if (!answers.empty()) {
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+}
+
+bool FakeHost::MutexExists(const std::string& name) {
+  return std::find(existingMutexes.begin(), existingMutexes.end(), name) !=
+             existingMutexes.end() ||
+         std::find(createdMutexes.begin(), createdMutexes.end(), name) != createdMutexes.end();
+}
+
+bool FakeHost::CreateMutex(const std::string& name) {
+  if (!canCreateMutex) return false;
+  createdMutexes.push_back(name);
+  return true;
+}
+
+bool FakeHost::BringWindowForward(const std::string& title) {
+  if (std::find(windowTitles.begin(), windowTitles.end(), title) == windowTitles.end()) {
+    return false;
+  }
+  broughtForward.push_back(title);
+  return true;
+}
+
+}  // namespace zebo::fake
