@@ -1,0 +1,85 @@
+// The package's records as the program holds them after the scan: the descriptive info, the
+// groups, the file records, and the two work buffers of the extraction.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zebo {
+
+// PackageInfo Flags bits.
+constexpr int32_t InfoRestartJaws = 0x01;
+constexpr int32_t InfoVersionButton = 0x02;
+constexpr int32_t InfoCheckAtStart = 0x08;
+constexpr int32_t InfoCertified = 0x20;
+constexpr int32_t InfoRenameAfterWrite = 0x80;
+
+// PackageFile Flags bits.
+constexpr int32_t FileOptional = 0x004;
+constexpr int32_t FileAdaptation = 0x010;
+constexpr int32_t FileCompile = 0x020;
+constexpr int32_t FileNoAdapt = 0x080;
+constexpr int32_t FileNoCompile = 0x100;
+constexpr int32_t FileProtected = 0x800;
+
+// The Group of the start sound, which belongs to no group.
+constexpr int32_t StartSoundGroup = -2;
+
+struct PackageInfo {
+  int32_t Date = 0;  // seconds since 1970-01-01, local calendar fields
+  std::string ApplicationName;
+  std::string ApplicationVersion;
+  std::string RecommendedWith;
+  std::string RecommendedJaws;
+  std::string ScriptName;
+  std::string ScriptVersion;
+  std::string ScriptAuthor;
+  std::string Contact;
+  std::string AuthorSite;
+  std::string ApplicationSite;
+  std::string CreatedOn;
+  std::string VersionUrl;
+  int32_t Flags = 0;
+  std::string PasswordDigest;
+  std::string Reserved;
+  std::string Comments;
+  std::string Alias;
+};
+
+struct ScriptGroup {
+  std::string Name;
+};
+
+struct PackageFile {
+  std::string Name;
+  std::string TargetPath;
+  int32_t Group = 0;
+  int32_t CompileOrder = 0;
+  int32_t Size = 0;
+  int32_t PackedSize = 0;
+  int32_t Flags = 0;
+  int64_t DataOffset = 0;  // not stored: where the stored content starts in the executable
+  int32_t Selected = 0;    // not stored: the check mark, in the compilation pass's copies
+};
+
+constexpr size_t kNoCurrent = static_cast<size_t>(-1);
+
+// Everything the package subsystem keeps from start-up to exit.
+struct PackageState {
+  PackageInfo info;
+  std::vector<ScriptGroup> groups;  // the group list (CroupList)
+  std::vector<PackageFile> files;
+  size_t currentGroup = kNoCurrent;  // the current element of each list
+  size_t currentFile = kNoCurrent;
+  // The work buffers; `hasFileBuffer` / `hasPackBuffer` tell whether they exist at all.
+  std::vector<unsigned char> fileBuffer;
+  std::vector<unsigned char> packBuffer;
+  bool hasFileBuffer = false;
+  bool hasPackBuffer = false;
+  bool restartJawsChecked = false;  // the initial state of the restart check box
+  bool protectedUnlocked = false;   // the password was accepted
+  bool soundOpened = false;
+};
+
+}  // namespace zebo
