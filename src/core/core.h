@@ -13,8 +13,8 @@ struct Core {
   explicit Core(Platform& p) : platform(p) {}
   Platform& platform;
   OperationLog log;
-  std::string mainExe;          // the program's own executable: the package lies in it
-  std::string packageMarker;    // the line before the package, joined at start-up
+  std::string mainExe;        // the program's own executable: the package lies in it
+  std::string packageMarker;  // the line before the package, joined at start-up
 };
 
 // The marker line: stored as two pieces so the program's own bytes never hold the whole line.

@@ -5,11 +5,10 @@ namespace zebo {
 namespace {
 
 // 0x80..0x9F; the rest of the code page equals Latin-1.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -29,7 +28,8 @@ char UnicodeToCp1252(char32_t code) {
 std::u16string Cp1252ToUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  for (char c : text) out.push_back(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(c))));
+  for (char c : text)
+    out.push_back(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(c))));
   return out;
 }
 
@@ -94,8 +94,10 @@ std::string Utf8ToCp1252(std::string_view text) {
     bool ok = i + static_cast<size_t>(extra) < text.size();
     for (int k = 1; ok && k <= extra; ++k) {
       const auto n = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-      if ((n & 0xC0) != 0x80) ok = false;
-      else c = (c << 6) | (n & 0x3F);
+      if ((n & 0xC0) != 0x80)
+        ok = false;
+      else
+        c = (c << 6) | (n & 0x3F);
     }
     if (!ok) {
       out.push_back('?');

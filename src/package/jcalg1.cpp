@@ -3,10 +3,16 @@
 
 namespace zebo {
 
-uint32_t Jcalg1Checksum(const unsigned char*, size_t) { return 0; }
+uint32_t Jcalg1Checksum(const unsigned char*, size_t) {
+  return 0;
+}
 
-size_t Jcalg1Decode(const unsigned char*, size_t, unsigned char*, size_t) { return 0; }
+size_t Jcalg1Decode(const unsigned char*, size_t, unsigned char*, size_t) {
+  return 0;
+}
 
-int64_t Jcalg1DeclaredSize(const unsigned char*, size_t) { return -1; }
+int64_t Jcalg1DeclaredSize(const unsigned char*, size_t) {
+  return -1;
+}
 
 }  // namespace zebo

@@ -13,8 +13,7 @@ uint32_t Jcalg1Checksum(const unsigned char* data, size_t size);
 // Decodes `in` into `out`. Returns the number of bytes produced: the header's size when the data
 // are sound, 0 when they are not (bad signature, a size above `outCapacity`, damaged stream,
 // checksum mismatch). An empty stream also gives 0.
-size_t Jcalg1Decode(const unsigned char* in, size_t inSize, unsigned char* out,
-                    size_t outCapacity);
+size_t Jcalg1Decode(const unsigned char* in, size_t inSize, unsigned char* out, size_t outCapacity);
 
 // The uncompressed size the header announces, or -1 when the data do not start with a header.
 int64_t Jcalg1DeclaredSize(const unsigned char* in, size_t inSize);

@@ -27,7 +27,9 @@ class FilesContract : public ::testing::Test {
 
 TEST_F(FilesContract, WritesAndReadsBinaryAndAccentedNames) {
   const std::string data("a\0b\r\n\xE9\xFF", 7);
-  const std::string name = root_ + "Fran\xE7" "ais \xE9t\xE9.jss";
+  const std::string name = root_ +
+                           "Fran\xE7"
+                           "ais \xE9t\xE9.jss";
   ASSERT_TRUE(files_->WriteFile(name, data));
   EXPECT_EQ(files_->FileSize(name), 7);
   EXPECT_EQ(Read(name), data);

@@ -1,7 +1,8 @@
 // The core: the code page table, the two logs and the fatal error texts.
+#include "core/core.h"
+
 #include <gtest/gtest.h>
 
-#include "core/core.h"
 #include "core/cp1252.h"
 #include "core/fatal_error.h"
 #include "platform/fake/fake_platform.h"
@@ -20,8 +21,8 @@ TEST(Cp1252, MapsTheSpecialRangeAndTheUnassignedBytes) {
   struct Case {
     unsigned char byte;
     char32_t code;
-  } cases[] = {{0x80, 0x20AC}, {0x8C, 0x0152}, {0x9F, 0x0178}, {0xE9, 0x00E9},
-               {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F}, {0x90, 0x0090}, {0x9D, 0x009D}};
+  } cases[] = {{0x80, 0x20AC}, {0x8C, 0x0152}, {0x9F, 0x0178}, {0xE9, 0x00E9}, {0x81, 0x0081},
+               {0x8D, 0x008D}, {0x8F, 0x008F}, {0x90, 0x0090}, {0x9D, 0x009D}};
   for (const auto& c : cases) {
     EXPECT_EQ(Cp1252ToUnicode(c.byte), c.code) << int(c.byte);
     EXPECT_EQ(static_cast<unsigned char>(UnicodeToCp1252(c.code)), c.byte);
@@ -64,9 +65,13 @@ TEST(FatalError, ShowsTheMessageAndEndsWithExitCodeZero) {
   struct Case {
     int code;
     const char* start;
-  } cases[] = {{7, "Impossible de cr\xE9" "er le gadget !"},
+  } cases[] = {{7,
+                "Impossible de cr\xE9"
+                "er le gadget !"},
                {3, "Une erreur fatale est survenue !"},
-               {0, "Impossible de cr\xE9" "er la fen\xEAtre principale !"},
+               {0,
+                "Impossible de cr\xE9"
+                "er la fen\xEAtre principale !"},
                {8, "Impossible d'initialiser la barre d'\xE9tat !"},
                {99, "Une erreur fatale est survenue !"}};
   for (const auto& c : cases) {

@@ -1,7 +1,8 @@
 // The fake file system: the shared contract, plus what only the fake does (journal, faults).
+#include "platform/fake/fake_files.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_files.h"
 #include "tests/contract/files_contract.h"
 
 namespace zebo {

@@ -3,6 +3,8 @@
 
 namespace zebo::pack {
 
-std::string Jcalg1Encode(std::string_view data) { return std::string(data.size() + 32, '\0'); }
+std::string Jcalg1Encode(std::string_view data) {
+  return std::string(data.size() + 32, '\0');
+}
 
 }  // namespace zebo::pack

@@ -77,7 +77,9 @@ void FakeFiles::MakeFoldersTo(const std::string& path) {
   }
 }
 
-void FakeFiles::PutFolder(const std::string& path) { MakeFoldersTo(path); }
+void FakeFiles::PutFolder(const std::string& path) {
+  MakeFoldersTo(path);
+}
 
 void FakeFiles::PutFile(const std::string& path, std::string_view content) {
   const std::string key = Key(path);
@@ -85,7 +87,9 @@ void FakeFiles::PutFile(const std::string& path, std::string_view content) {
   nodes_[key] = Node{path, false, std::string(content)};
 }
 
-bool FakeFiles::Exists(const std::string& path) const { return nodes_.count(Key(path)) != 0; }
+bool FakeFiles::Exists(const std::string& path) const {
+  return nodes_.count(Key(path)) != 0;
+}
 
 const std::string* FakeFiles::Content(const std::string& path) const {
   auto it = nodes_.find(Key(path));
@@ -225,7 +229,8 @@ bool FakeFiles::MakeFolder(const std::string& path) {
   if (Faulted(FileOp::MakeFolder, path)) return false;
   if (nodes_.count(key) || !ParentExists(key)) return false;
   std::string spelled = path;
-  while (spelled.size() > 3 && (spelled.back() == '\\' || spelled.back() == '/')) spelled.pop_back();
+  while (spelled.size() > 3 && (spelled.back() == '\\' || spelled.back() == '/'))
+    spelled.pop_back();
   nodes_[key] = Node{spelled, true, {}};
   return true;
 }
@@ -239,8 +244,8 @@ std::vector<FolderEntry> FakeFiles::ListFolder(const std::string& path) {
   for (const auto& [key, node] : nodes_) {
     if (key.size() > prefix.size() && key.compare(0, prefix.size(), prefix) == 0 &&
         key.find('\\', prefix.size()) == std::string::npos) {
-      out.push_back({node.path.substr(node.path.size() - (key.size() - prefix.size())),
-                     node.isFolder});
+      out.push_back(
+          {node.path.substr(node.path.size() - (key.size() - prefix.size())), node.isFolder});
     }
   }
   return out;

@@ -17,8 +17,7 @@ MessageAnswer FakeUi::MessageBox(const std::string& title, const std::string& te
 }
 
 bool FakeHost::MutexExists(const std::string& name) {
-  return std::find(existingMutexes.begin(), existingMutexes.end(), name) !=
-             existingMutexes.end() ||
+  return std::find(existingMutexes.begin(), existingMutexes.end(), name) != existingMutexes.end() ||
          std::find(createdMutexes.begin(), createdMutexes.end(), name) != createdMutexes.end();
 }
 

@@ -74,8 +74,8 @@ class FakeHost : public Host {
   std::vector<std::string> existingMutexes;
   std::vector<std::string> createdMutexes;
   bool canCreateMutex = true;
-  std::vector<std::string> windowTitles;     // top-level windows of other programs
-  std::vector<std::string> broughtForward;   // titles of the windows brought forward
+  std::vector<std::string> windowTitles;    // top-level windows of other programs
+  std::vector<std::string> broughtForward;  // titles of the windows brought forward
   std::string executablePath = "C:\\Downloads\\Setup.exe";
   std::string currentFolder = "C:\\Downloads";
 };
