@@ -15,12 +15,14 @@
 namespace zebo::pack {
 namespace {
 
-constexpr uint32_t kNiceLength = 128;      // a match this long is taken at once
-constexpr uint32_t kChainDepth = 48;       // candidates examined per position
+constexpr uint32_t kNiceLength = 256;      // a match this long is taken at once
+constexpr uint32_t kTreeDepth = 32;        // tree nodes examined per position
+constexpr uint32_t kRootBits = 18;         // trees: one per four-byte hash
 constexpr uint32_t kWindowBits = 22;       // offsets up to 4 MiB
-constexpr size_t kSpan = size_t{1} << 15;  // positions optimised together
-constexpr size_t kRegionBits = 12;         // the 7-bit literal base is chosen per 4 KiB region
-constexpr size_t kTokensPerSegment = 256;  // the index base may change between such segments
+constexpr size_t kSpan = size_t{1} << 17;  // positions optimised together
+constexpr size_t kRegionBits = 10;         // the 7-bit literal base is chosen per 1 KiB region
+constexpr size_t kSecondParseLimit = size_t{1} << 20;  // larger inputs are parsed once, for speed
+constexpr size_t kTokensPerSegment = 128;  // the index base may change between such segments
 constexpr uint32_t kInfinity = std::numeric_limits<uint32_t>::max();
 
 // Token costs in bits.
@@ -64,16 +66,18 @@ struct Match {
   uint32_t offset;
 };
 
-// Hash chains over three-byte prefixes plus the latest position of every two-byte pair. Find
-// lists matches of growing length, each with the smallest offset seen for it.
+// Binary trees over the positions sharing a four-byte hash (ordered by the bytes that follow),
+// plus the latest position of every two-byte pair and of every three-byte hash. FindAndInsert lists
+// the matches at a position by growing length, then makes the position part of its tree.
 class MatchFinder {
  public:
   MatchFinder(const unsigned char* data, size_t size) : d_(data), n_(size) {
     size_t window = 1;
     while (window < size && window < (size_t{1} << kWindowBits)) window <<= 1;
     mask_ = window - 1;
-    maxOffset_ = static_cast<uint32_t>(std::min<size_t>(window, size_t{1} << kWindowBits) - 1);
-    prev_.assign(window, 0);
+    maxOffset_ = static_cast<uint32_t>(window - 1);
+    son_.assign(2 * window, 0);
+    root_.assign(size_t{1} << kRootBits, 0);
     head3_.assign(size_t{1} << 16, 0);
     head2_.assign(size_t{1} << 16, 0);
   }
@@ -84,56 +88,99 @@ class MatchFinder {
       uint64_t x, y;
       std::memcpy(&x, d_ + a + len, 8);
       std::memcpy(&y, d_ + b + len, 8);
-      if (x != y) return static_cast<uint32_t>(len + (std::countr_zero(x ^ y) >> 3));
+      if (x != y)
+        return static_cast<uint32_t>(len + static_cast<size_t>(std::countr_zero(x ^ y) >> 3));
       len += 8;
     }
     while (len < limit && d_[a + len] == d_[b + len]) ++len;
     return static_cast<uint32_t>(len);
   }
 
-  // Matches at `i` no longer than `limit` (≥ 2), appended to `out`.
-  void Find(size_t i, size_t limit, std::vector<Match>& out) const {
-    out.clear();
-    if (limit < 2) return;
+  // Matches at `i` no longer than `limit` go to `out` (when given).
+  void FindAndInsert(size_t i, size_t limit, std::vector<Match>* out) {
+    if (out != nullptr) out->clear();
+    if (limit < 2 || i + 1 >= n_) return;
     uint32_t best = 1;
-    const uint32_t c2 = head2_[Pair(i)];
-    if (c2 != 0 && i - (c2 - 1) <= maxOffset_) {
+    uint32_t& pairHead = head2_[Pair(i)];
+    const uint32_t c2 = pairHead;
+    pairHead = static_cast<uint32_t>(i + 1);
+    if (out != nullptr && c2 != 0 && i - (c2 - 1) <= maxOffset_) {
       const uint32_t len = Length(i, c2 - 1, limit);
-      if (len > best) {
-        best = len;
-        out.push_back({len, static_cast<uint32_t>(i - (c2 - 1))});
-        if (len == limit) return;
-      }
+      best = len;
+      out->push_back({len, static_cast<uint32_t>(i - (c2 - 1))});
     }
     if (limit < 3) return;
-    uint32_t c = head3_[Hash3(i)];
-    for (uint32_t depth = 0; c != 0 && depth < kChainDepth; ++depth) {
-      const size_t p = c - 1;
-      const size_t offset = i - p;
-      if (offset > maxOffset_) break;
-      if (d_[p + best] == d_[i + best]) {
-        const uint32_t len = Length(i, p, limit);
-        if (len > best) {
-          best = len;
-          out.push_back({len, static_cast<uint32_t>(offset)});
-          if (len == limit) return;
+    uint32_t& tripleHead = head3_[Hash3(i)];
+    const uint32_t c3 = tripleHead;
+    tripleHead = static_cast<uint32_t>(i + 1);
+    if (out != nullptr && c3 != 0 && i - (c3 - 1) <= maxOffset_) {
+      const uint32_t len = Length(i, c3 - 1, limit);
+      if (len > best) {
+        best = len;
+        out->push_back({len, static_cast<uint32_t>(i - (c3 - 1))});
+      }
+    }
+    if (limit < 4) return;
+    uint32_t& head = root_[Hash4(i)];
+    uint32_t cur = head;
+    head = static_cast<uint32_t>(i + 1);
+    uint32_t* smaller = &son_[2 * (i & mask_)];
+    uint32_t* larger = &son_[2 * (i & mask_) + 1];
+    size_t lenSmaller = 0, lenLarger = 0;
+    for (uint32_t depth = 0;; ++depth) {
+      if (cur == 0 || i - (cur - 1) > maxOffset_ || depth == kTreeDepth) {
+        *smaller = *larger = 0;
+        break;
+      }
+      const size_t p = cur - 1;
+      uint32_t* children = &son_[2 * (p & mask_)];
+      size_t len = std::min(lenSmaller, lenLarger);
+      if (d_[p + len] == d_[i + len]) {
+        len += Length(i + len, p + len, limit - len);
+        if (out != nullptr && len > best) {
+          out->push_back({static_cast<uint32_t>(len), static_cast<uint32_t>(i - p)});
+        }
+        if (len == limit) {  // equal as far as we look: `i` takes the place of `p`
+          *smaller = children[0];
+          *larger = children[1];
+          break;
         }
       }
-      c = prev_[p & mask_];
+      if (d_[p + len] < d_[i + len]) {
+        *smaller = cur;
+        smaller = &children[1];
+        cur = *smaller;
+        lenSmaller = len;
+      } else {
+        *larger = cur;
+        larger = &children[0];
+        cur = *larger;
+        lenLarger = len;
+      }
     }
-  }
-
-  void Insert(size_t i) {
-    if (i + 1 >= n_) return;
-    head2_[Pair(i)] = static_cast<uint32_t>(i + 1);
-    if (i + 2 >= n_) return;
-    uint32_t& head = head3_[Hash3(i)];
-    prev_[i & mask_] = head;
-    head = static_cast<uint32_t>(i + 1);
+    if (out != nullptr) KeepCheapest(*out);
   }
 
  private:
+  // The tree is not walked in order of distance: keep, for every length, the nearest match that
+  // reaches it, as a list of growing lengths and growing offsets.
+  static void KeepCheapest(std::vector<Match>& matches) {
+    std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+      return a.offset != b.offset ? a.offset < b.offset : a.length > b.length;
+    });
+    size_t kept = 0;
+    for (const Match& m : matches) {
+      if (kept == 0 || m.length > matches[kept - 1].length) matches[kept++] = m;
+    }
+    matches.resize(kept);
+  }
+
   uint32_t Pair(size_t i) const { return uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8; }
+  uint32_t Hash4(size_t i) const {
+    uint32_t v;
+    std::memcpy(&v, d_ + i, 4);
+    return (v * 2654435761u) >> (32 - kRootBits);
+  }
   uint32_t Hash3(size_t i) const {
     const uint32_t v = uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8 | uint32_t{d_[i + 2]} << 16;
     return (v * 2654435761u) >> 16;
@@ -143,10 +190,24 @@ class MatchFinder {
   size_t n_;
   size_t mask_ = 0;
   uint32_t maxOffset_ = 0;
-  std::vector<uint32_t> prev_, head3_, head2_;
+  std::vector<uint32_t> son_, root_, head3_, head2_;
 };
 
-enum class Kind : uint8_t { Start, Switch, Literal, Zero, OneByte, Short, Repeat, Explicit, Block };
+// MatchLiteralRepeat is a path step only: an explicit match, one byte, and a repeat of the same
+// offset (a copy interrupted by one changed byte, which the single repeat offset of the format
+// rewards but a parse that keeps one state per position would often miss).
+enum class Kind : uint8_t {
+  Start,
+  Switch,
+  Literal,
+  Zero,
+  OneByte,
+  Short,
+  Repeat,
+  Explicit,
+  Block,
+  MatchLiteralRepeat
+};
 
 struct Token {
   Kind kind;
@@ -162,6 +223,7 @@ struct Node {
   uint32_t from;
   uint32_t length;
   uint32_t offset;
+  uint32_t tail;  // MatchLiteralRepeat: the length of the repeat
   uint8_t fromMode;
   Kind kind;
 };
@@ -188,15 +250,16 @@ std::vector<unsigned char> RegionBases(const unsigned char* d, size_t n) {
   return bases;
 }
 
-// The index base the parse assumes at a position; the bases really used are chosen afterwards.
-inline uint32_t GuessedIndexBase(size_t pos) {
-  if (pos < 0xC000) return 8;
-  if (pos < 0x10000) return 9;
-  if (pos < 0x40000) return 10;
-  return 11;
+// The index base a first parse assumes at a position: far offsets grow with the position.
+inline uint8_t GuessedIndexBase(size_t pos) {
+  if (pos < 0xC000) return 9;
+  if (pos < 0x10000) return 10;
+  if (pos < 0x40000) return 12;
+  return 13;
 }
 
-std::vector<Token> Parse(const unsigned char* d, size_t n) {
+// `indexBases` holds the index base to assume for each region of the input.
+std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uint8_t>& indexBases) {
   std::vector<Token> tokens;
   MatchFinder finder(d, n);
   const std::vector<unsigned char> regionBase = RegionBases(d, n);
@@ -215,21 +278,20 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
     for (size_t k = 0; k <= spanLen * 2 + 1; ++k) nodes[k].cost = kInfinity;
     auto at = [&](size_t k, int m) -> Node& { return nodes[k * 2 + static_cast<size_t>(m)]; };
     if (first) {
-      at(0, 0) = {kMode8Cost, rep, 0, 0, 0, 0, Kind::Start};
-      at(0, 1) = {kMode7Cost, rep, 0, 0, 0, 1, Kind::Start};
+      at(0, 0) = {kMode8Cost, rep, 0, 0, 0, 0, 0, Kind::Start};
+      at(0, 1) = {kMode7Cost, rep, 0, 0, 0, 0, 1, Kind::Start};
     } else {
-      at(0, mode) = {0, rep, 0, 0, 0, mode, Kind::Start};
-      at(0, 1 - mode) = {mode ? kMode8Cost : kMode7Cost, rep, 0, 0, 0, mode, Kind::Switch};
+      at(0, mode) = {0, rep, 0, 0, 0, 0, mode, Kind::Start};
+      at(0, 1 - mode) = {mode ? kMode8Cost : kMode7Cost, rep, 0, 0, 0, 0, mode, Kind::Switch};
     }
     first = false;
 
     auto relax = [&](size_t k, int m, uint32_t cost, Kind kind, uint32_t length, uint32_t offset,
-                     uint32_t newRep, size_t from, int fromMode) {
+                     uint32_t newRep, size_t from, int fromMode, uint32_t tail = 0) {
       Node& t = at(k, m);
       if (cost < t.cost) {
-        t = {cost,   newRep, static_cast<uint32_t>(from),
-             length, offset, static_cast<uint8_t>(fromMode),
-             kind};
+        t = {cost,   newRep, static_cast<uint32_t>(from),    length,
+             offset, tail,   static_cast<uint8_t>(fromMode), kind};
       }
     };
 
@@ -240,16 +302,15 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
       {
         const uint32_t c0 = at(k, 0).cost, c1 = at(k, 1).cost;
         if (c0 != kInfinity && c0 + kMode7Cost < c1) {
-          at(k, 1) = {c0 + kMode7Cost, at(k, 0).rep, static_cast<uint32_t>(k), 0, 0, 0,
+          at(k, 1) = {c0 + kMode7Cost, at(k, 0).rep, static_cast<uint32_t>(k), 0, 0, 0, 0,
                       Kind::Switch};
         } else if (c1 != kInfinity && c1 + kMode8Cost < c0) {
-          at(k, 0) = {c1 + kMode8Cost, at(k, 1).rep, static_cast<uint32_t>(k), 0, 0, 1,
+          at(k, 0) = {c1 + kMode8Cost, at(k, 1).rep, static_cast<uint32_t>(k), 0, 0, 0, 1,
                       Kind::Switch};
         }
       }
       const size_t left = spanEnd - i;
-      finder.Find(i, std::min<size_t>(n - i, kNiceLength), matches);
-      finder.Insert(i);
+      finder.FindAndInsert(i, std::min<size_t>(n - i, kNiceLength), &matches);
       const unsigned char byte = d[i];
       const uint32_t seen = lastSeen[byte];
       lastSeen[byte] = static_cast<uint32_t>(i + 1);
@@ -272,7 +333,7 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
       }
 
       const size_t region = i >> kRegionBits;
-      const uint32_t indexBase = GuessedIndexBase(i);
+      const uint32_t indexBase = indexBases[region];
       for (int m = 0; m < 2; ++m) {
         const Node& node = at(k, m);
         if (node.cost == kInfinity) continue;
@@ -299,7 +360,9 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
                 static_cast<uint32_t>(i + 1 - seen), r, k, m);
         }
         if (left >= 256) {
-          relax(k + 256, m, c + kBlockCost + regionPenalty(256), Kind::Block, 256, 0, r, k, m);
+          // A block that follows a block only adds its bytes and its continue bit.
+          const uint32_t blockCost = node.kind == Kind::Block ? kBlockCost - 8 : kBlockCost;
+          relax(k + 256, m, c + blockCost + regionPenalty(256), Kind::Block, 256, 0, r, k, m);
         }
         const uint32_t repLen = static_cast<uint32_t>(std::min<size_t>(repLength[m], left));
         for (uint32_t len = 2; len <= repLen; ++len) {
@@ -323,6 +386,28 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
             }
           }
           prevLength = std::max(prevLength, top);
+          const size_t j = i + top;  // the changed byte
+          if (match.offset == r || top < LengthAdjust(match.offset) + 2 || j + 3 > spanEnd) {
+            continue;
+          }
+          uint32_t byteCost = 0;
+          if (d[j] == 0) {
+            byteCost = kSmallTokenCost;
+          } else if (m == 0) {
+            byteCost = kLiteral8Cost;
+          } else if (FitsSevenBits(d[j], regionBase[j >> kRegionBits])) {
+            byteCost = kLiteral7Cost;
+          } else {
+            continue;
+          }
+          const uint32_t tail = finder.Length(j + 1, j + 1 - match.offset,
+                                              std::min<size_t>(spanEnd - j - 1, kNiceLength));
+          if (tail < 2) continue;
+          const uint32_t total = top + 1 + tail;
+          relax(k + total, m,
+                c + ExplicitCost(match.offset, top, indexBase) + byteCost + RepeatCost(tail) +
+                    regionPenalty(total),
+                Kind::MatchLiteralRepeat, top, match.offset, match.offset, k, m, tail);
         }
       }
     }
@@ -335,7 +420,15 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
     reversed.clear();
     for (size_t k = kEnd; k != 0;) {
       const Node& node = at(k, m);
-      if (node.kind != Kind::Switch) {
+      if (node.kind == Kind::MatchLiteralRepeat) {
+        const uint32_t start = static_cast<uint32_t>(pos + node.from);
+        const uint32_t j = start + node.length;
+        reversed.push_back({Kind::Repeat, static_cast<uint8_t>(m), j + 1, node.tail, node.offset});
+        reversed.push_back(
+            {d[j] == 0 ? Kind::Zero : Kind::Literal, static_cast<uint8_t>(m), j, 1, 0});
+        reversed.push_back(
+            {Kind::Explicit, static_cast<uint8_t>(m), start, node.length, node.offset});
+      } else if (node.kind != Kind::Switch) {
         reversed.push_back({node.kind, static_cast<uint8_t>(m),
                             static_cast<uint32_t>(pos + node.from), node.length, node.offset});
       }
@@ -368,7 +461,7 @@ std::vector<Token> Parse(const unsigned char* d, size_t n) {
     tokens.push_back({kind, mode, static_cast<uint32_t>(i), length, offset});
     rep = offset;
     for (size_t j = i + 1; j < i + length; ++j) {
-      finder.Insert(j);
+      finder.FindAndInsert(j, std::min<size_t>(n - j, kNiceLength), nullptr);
       lastSeen[d[j]] = static_cast<uint32_t>(j + 1);
     }
     lastSeen[d[i]] = static_cast<uint32_t>(i + 1);
@@ -462,22 +555,16 @@ void PutLe32(std::string& out, uint32_t v) {
   for (int k = 0; k < 4; ++k) out.push_back(static_cast<char>(v >> (8 * k)));
 }
 
-}  // namespace
-
-std::string Jcalg1Encode(std::string_view data) {
-  const size_t n = data.size();
-  if (n >= (size_t{1} << 31)) return {};
-  const auto* d = reinterpret_cast<const unsigned char*>(data.data());
+// The stream for a token list: header, tokens with the literal-size and index-base tokens they
+// need, end token.
+std::string Write(const unsigned char* d, size_t n, const std::vector<Token>& tokens,
+                  const std::vector<uint8_t>& bases) {
+  const std::vector<unsigned char> regionBase = RegionBases(d, n);
   std::string out;
   out.reserve(kJcalg1HeaderSize + n + n / 8 + 16);
   out.append("JC");
   PutLe32(out, static_cast<uint32_t>(n));
   PutLe32(out, Jcalg1Checksum(d, n));
-
-  const std::vector<Token> tokens = Parse(d, n);
-  const std::vector<uint8_t> bases = ChooseIndexBases(tokens);
-  const std::vector<unsigned char> regionBase = RegionBases(d, n);
-
   BitWriter w(out);
   int litBits = 0;
   unsigned char litBase = 0;
@@ -549,11 +636,61 @@ std::string Jcalg1Encode(std::string_view data) {
       }
       case Kind::Start:
       case Kind::Switch:
+      case Kind::MatchLiteralRepeat:
         break;
     }
   }
   w.Put(0, 12);
   w.Finish();
+  return out;
+}
+
+// Raw blocks and 8-bit literals only: the stream a fault in the parse must never replace with
+// damaged data.
+std::vector<Token> PlainTokens(size_t n) {
+  std::vector<Token> tokens;
+  size_t pos = 0;
+  for (; pos + 256 <= n; pos += 256) {
+    tokens.push_back({Kind::Block, 0, static_cast<uint32_t>(pos), 256, 0});
+  }
+  for (; pos < n; ++pos) tokens.push_back({Kind::Literal, 0, static_cast<uint32_t>(pos), 1, 0});
+  return tokens;
+}
+
+}  // namespace
+
+std::string Jcalg1Encode(std::string_view data) {
+  const size_t n = data.size();
+  if (n >= (size_t{1} << 31)) return {};
+  const auto* d = reinterpret_cast<const unsigned char*>(data.data());
+
+  // Parse with guessed index bases, choose the bases that suit the matches found, then (for inputs
+  // of common size) parse again assuming those.
+  const size_t regions = (n >> kRegionBits) + 1;
+  std::vector<uint8_t> assumed(regions);
+  for (size_t r = 0; r < regions; ++r) assumed[r] = GuessedIndexBase(r << kRegionBits);
+  std::vector<Token> tokens = Parse(d, n, assumed);
+  std::vector<uint8_t> bases = ChooseIndexBases(tokens);
+  if (n <= kSecondParseLimit) {
+    for (size_t s = 0; s < bases.size(); ++s) {
+      const size_t first = tokens[s * kTokensPerSegment].pos >> kRegionBits;
+      const size_t last =
+          s + 1 < bases.size() ? tokens[(s + 1) * kTokensPerSegment].pos >> kRegionBits : regions;
+      for (size_t r = first; r < last; ++r) assumed[r] = bases[s];
+    }
+    tokens = Parse(d, n, assumed);
+    bases = ChooseIndexBases(tokens);
+  }
+  std::string out = Write(d, n, tokens, bases);
+
+  // The installer has only this stream to restore the file from: check it, as decoding is cheap.
+  std::vector<unsigned char> check(n + 1);
+  const Jcalg1Result r = Jcalg1DecodeStream(reinterpret_cast<const unsigned char*>(out.data()),
+                                            out.size(), check.data(), n);
+  if (!r.ok || r.produced != n || (n > 0 && std::memcmp(check.data(), d, n) != 0)) {
+    const std::vector<Token> plain = PlainTokens(n);
+    out = Write(d, n, plain, std::vector<uint8_t>(plain.size() / kTokensPerSegment + 1, 8));
+  }
   return out;
 }
 
