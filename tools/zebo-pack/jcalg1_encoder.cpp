@@ -17,7 +17,7 @@ namespace {
 
 constexpr uint32_t kNiceLength = 256;      // a match this long is taken at once
 constexpr uint32_t kTreeDepth = 32;        // tree nodes examined per position
-constexpr uint32_t kRootBits = 18;         // trees: one per four-byte hash
+constexpr uint32_t kRootBits = 18;         // at most 2^18 trees, one per four-byte hash
 constexpr uint32_t kWindowBits = 22;       // offsets up to 4 MiB
 constexpr size_t kSpan = size_t{1} << 17;  // positions optimised together
 constexpr size_t kRegionBits = 10;         // the 7-bit literal base is chosen per 1 KiB region
@@ -77,9 +77,12 @@ class MatchFinder {
     mask_ = window - 1;
     maxOffset_ = static_cast<uint32_t>(window - 1);
     son_.assign(2 * window, 0);
-    root_.assign(size_t{1} << kRootBits, 0);
-    head3_.assign(size_t{1} << 16, 0);
-    head2_.assign(size_t{1} << 16, 0);
+    // Small inputs get small tables: the tool packs many small files.
+    rootBits_ = std::clamp<uint32_t>(BitLength(size), 8, kRootBits);
+    root_.assign(size_t{1} << rootBits_, 0);
+    headBits_ = std::min<uint32_t>(rootBits_, 16);
+    head3_.assign(size_t{1} << headBits_, 0);
+    head2_.assign(size_t{1} << headBits_, 0);
   }
 
   uint32_t Length(size_t a, size_t b, size_t limit) const {
@@ -106,8 +109,10 @@ class MatchFinder {
     pairHead = static_cast<uint32_t>(i + 1);
     if (out != nullptr && c2 != 0 && i - (c2 - 1) <= maxOffset_) {
       const uint32_t len = Length(i, c2 - 1, limit);
-      best = len;
-      out->push_back({len, static_cast<uint32_t>(i - (c2 - 1))});
+      if (len > best) {
+        best = len;
+        out->push_back({len, static_cast<uint32_t>(i - (c2 - 1))});
+      }
     }
     if (limit < 3) return;
     uint32_t& tripleHead = head3_[Hash3(i)];
@@ -175,21 +180,26 @@ class MatchFinder {
     matches.resize(kept);
   }
 
-  uint32_t Pair(size_t i) const { return uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8; }
+  uint32_t Pair(size_t i) const {
+    const uint32_t v = uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8;
+    return headBits_ == 16 ? v : (v * 2654435761u) >> (32 - headBits_);
+  }
   uint32_t Hash4(size_t i) const {
     uint32_t v;
     std::memcpy(&v, d_ + i, 4);
-    return (v * 2654435761u) >> (32 - kRootBits);
+    return (v * 2654435761u) >> (32 - rootBits_);
   }
   uint32_t Hash3(size_t i) const {
     const uint32_t v = uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8 | uint32_t{d_[i + 2]} << 16;
-    return (v * 2654435761u) >> 16;
+    return (v * 2654435761u) >> (32 - headBits_);
   }
 
   const unsigned char* d_;
   size_t n_;
   size_t mask_ = 0;
   uint32_t maxOffset_ = 0;
+  uint32_t rootBits_ = kRootBits;
+  uint32_t headBits_ = 16;
   std::vector<uint32_t> son_, root_, head3_, head2_;
 };
 
@@ -263,7 +273,7 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
   std::vector<Token> tokens;
   MatchFinder finder(d, n);
   const std::vector<unsigned char> regionBase = RegionBases(d, n);
-  std::vector<Node> nodes((kSpan + 1) * 2);
+  std::vector<Node> nodes((std::min(n, kSpan) + 1) * 2);
   std::vector<Match> matches;
   std::vector<Token> reversed;
   uint32_t lastSeen[256] = {};  // position + 1 of each byte's latest occurrence
