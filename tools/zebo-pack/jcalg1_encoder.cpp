@@ -274,6 +274,7 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
   MatchFinder finder(d, n);
   const std::vector<unsigned char> regionBase = RegionBases(d, n);
   std::vector<Node> nodes((std::min(n, kSpan) + 1) * 2);
+  std::vector<uint32_t> costs(nodes.size());  // the costs alone, dense for the hot comparisons
   std::vector<Match> matches;
   std::vector<Token> reversed;
   uint32_t lastSeen[256] = {};  // position + 1 of each byte's latest occurrence
@@ -285,23 +286,30 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
   while (pos < n) {
     const size_t spanEnd = std::min(n, pos + kSpan);
     const size_t spanLen = spanEnd - pos;
+    std::fill(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(spanLen * 2 + 2),
+              kInfinity);
     for (size_t k = 0; k <= spanLen * 2 + 1; ++k) nodes[k].cost = kInfinity;
     auto at = [&](size_t k, int m) -> Node& { return nodes[k * 2 + static_cast<size_t>(m)]; };
+    auto set = [&](size_t k, int m, const Node& node) {
+      at(k, m) = node;
+      costs[k * 2 + static_cast<size_t>(m)] = node.cost;
+    };
     if (first) {
-      at(0, 0) = {kMode8Cost, rep, 0, 0, 0, 0, 0, Kind::Start};
-      at(0, 1) = {kMode7Cost, rep, 0, 0, 0, 0, 1, Kind::Start};
+      set(0, 0, Node{kMode8Cost, rep, 0, 0, 0, 0, 0, Kind::Start});
+      set(0, 1, Node{kMode7Cost, rep, 0, 0, 0, 0, 1, Kind::Start});
     } else {
-      at(0, mode) = {0, rep, 0, 0, 0, 0, mode, Kind::Start};
-      at(0, 1 - mode) = {mode ? kMode8Cost : kMode7Cost, rep, 0, 0, 0, 0, mode, Kind::Switch};
+      set(0, mode, Node{0, rep, 0, 0, 0, 0, mode, Kind::Start});
+      set(0, 1 - mode, Node{mode ? kMode8Cost : kMode7Cost, rep, 0, 0, 0, 0, mode, Kind::Switch});
     }
     first = false;
 
     auto relax = [&](size_t k, int m, uint32_t cost, Kind kind, uint32_t length, uint32_t offset,
                      uint32_t newRep, size_t from, int fromMode, uint32_t tail = 0) {
-      Node& t = at(k, m);
-      if (cost < t.cost) {
-        t = {cost,   newRep, static_cast<uint32_t>(from),    length,
-             offset, tail,   static_cast<uint8_t>(fromMode), kind};
+      uint32_t& best = costs[k * 2 + static_cast<size_t>(m)];
+      if (cost < best) {
+        best = cost;
+        at(k, m) = {cost,   newRep, static_cast<uint32_t>(from),    length,
+                    offset, tail,   static_cast<uint8_t>(fromMode), kind};
       }
     };
 
@@ -312,11 +320,13 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
       {
         const uint32_t c0 = at(k, 0).cost, c1 = at(k, 1).cost;
         if (c0 != kInfinity && c0 + kMode7Cost < c1) {
-          at(k, 1) = {c0 + kMode7Cost, at(k, 0).rep, static_cast<uint32_t>(k), 0, 0, 0, 0,
-                      Kind::Switch};
+          set(k, 1,
+              Node{c0 + kMode7Cost, at(k, 0).rep, static_cast<uint32_t>(k), 0, 0, 0, 0,
+                   Kind::Switch});
         } else if (c1 != kInfinity && c1 + kMode8Cost < c0) {
-          at(k, 0) = {c1 + kMode8Cost, at(k, 1).rep, static_cast<uint32_t>(k), 0, 0, 0, 1,
-                      Kind::Switch};
+          set(k, 0,
+              Node{c1 + kMode8Cost, at(k, 1).rep, static_cast<uint32_t>(k), 0, 0, 0, 1,
+                   Kind::Switch});
         }
       }
       const size_t left = spanEnd - i;
