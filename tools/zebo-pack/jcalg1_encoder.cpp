@@ -679,7 +679,7 @@ std::vector<Token> PlainTokens(size_t n) {
 
 }  // namespace
 
-std::string Jcalg1Encode(std::string_view data) {
+std::string Jcalg1EncodeUnchecked(std::string_view data) {
   const size_t n = data.size();
   if (n >= (size_t{1} << 31)) return {};
   const auto* d = reinterpret_cast<const unsigned char*>(data.data());
@@ -701,7 +701,14 @@ std::string Jcalg1Encode(std::string_view data) {
     tokens = Parse(d, n, assumed);
     bases = ChooseIndexBases(tokens);
   }
-  std::string out = Write(d, n, tokens, bases);
+  return Write(d, n, tokens, bases);
+}
+
+std::string Jcalg1Encode(std::string_view data) {
+  std::string out = Jcalg1EncodeUnchecked(data);
+  const size_t n = data.size();
+  if (out.empty()) return out;
+  const auto* d = reinterpret_cast<const unsigned char*>(data.data());
 
   // The installer has only this stream to restore the file from: check it, as decoding is cheap.
   std::vector<unsigned char> check(n + 1);
