@@ -94,6 +94,7 @@ struct PackageFixture {
 
   void Put(const std::string& bytes) {
     fake.files.PutFile(exe, bytes);
+    fake.files.PutFolder("C:\\Out");
     core.mainExe = exe;
   }
   bool Scan() { return ScanPackage(core, package, exe); }
