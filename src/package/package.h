@@ -25,6 +25,8 @@ constexpr int32_t FileProtected = 0x800;
 
 // The Group of the start sound, which belongs to no group.
 constexpr int32_t StartSoundGroup = -2;
+// The Group of the integrity record (package/integrity.h), which is no file at all.
+constexpr int32_t IntegrityGroup = -3;
 
 struct PackageInfo {
   int32_t Date = 0;  // seconds since 1970-01-01, local calendar fields
@@ -63,6 +65,18 @@ struct PackageFile {
   int32_t Selected = 0;    // not stored: the check mark, in the compilation pass's copies
 };
 
+// Every record holds a file of the package (listed, installed, played or compiled by the steps
+// that want it) except the integrity record: every reader of the file records skips it.
+inline bool IsIntegrityRecord(const PackageFile& file) {
+  return file.Group == IntegrityGroup;
+}
+
+enum class IntegrityStatus {
+  Absent,    // a package without the record, read as it always was
+  Matches,   // the SHA-256 of the package bytes equals the record's
+  Mismatch,  // damaged: the digest differs, the record is malformed or it is missing
+};
+
 constexpr size_t kNoCurrent = static_cast<size_t>(-1);
 
 // Everything the package subsystem keeps from start-up to exit.
@@ -80,6 +94,7 @@ struct PackageState {
   bool restartJawsChecked = false;  // the initial state of the restart check box
   bool protectedUnlocked = false;   // the password was accepted
   bool soundOpened = false;
+  IntegrityStatus integrity = IntegrityStatus::Absent;  // what the scan found
 };
 
 }  // namespace zebo

@@ -2,9 +2,11 @@
 // records, and sizes the work buffers.
 #include "package/package_reader.h"
 
+#include <algorithm>
 #include <new>
 
 #include "core/fatal_error.h"
+#include "package/integrity.h"
 
 namespace zebo {
 namespace {
@@ -47,11 +49,23 @@ RecordStatus ReadRecord(PackageStream& in, PackageFile& file) {
   return RecordStatus::Ok;
 }
 
+// Signing tools align the certificate table on 8 bytes with zeros after the last record.
+bool OnlyAlignment(PackageStream& in) {
+  if (in.Remaining() >= 8) return false;
+  unsigned char rest[8] = {};
+  const int64_t count = in.Remaining();
+  if (!in.ReadBytes(rest, count)) return false;
+  return std::all_of(rest, rest + count, [](unsigned char b) { return b == 0; });
+}
+
 // Reads the file section; false when a record is damaged (the damaged record is dropped).
-bool ReadRecords(Core& core, PackageStream& in, PackageState& package, int64_t& largest,
-                 bool& packed) {
+// `lastStart` receives where the last record read begins.
+bool ReadRecords(Core& core, PackageStream& in, PackageState& package, bool signedFile,
+                 int64_t& largest, bool& packed, int64_t& lastStart) {
   while (in.Position() < in.Size() - 1) {
     const int64_t start = in.Position();
+    if (signedFile && OnlyAlignment(in)) break;
+    if (!in.Seek(start)) return false;
     PackageFile file;
     switch (ReadRecord(in, file)) {
       case RecordStatus::Ok:
@@ -80,9 +94,43 @@ bool ReadRecords(Core& core, PackageStream& in, PackageState& package, int64_t& 
     core.log.LogLine("  Size=" + Num(file.Size) + "bytes  PackSize=" + Num(file.PackedSize) +
                      "bytes");
     if (!in.Seek(file.DataOffset + file.PackedSize)) return false;  // checked above
+    lastStart = start;
     package.files.push_back(std::move(file));
   }
   return true;
+}
+
+// Checks the integrity record when the package ends with one, or announced one. Sets
+// package.integrity and logs a mismatch with an "! " line.
+void CheckIntegrity(Core& core, PackageState& package, FileReader& file, int64_t packageStart,
+                    int64_t lastStart, bool announced) {
+  const PackageFile* last = package.files.empty() ? nullptr : &package.files.back();
+  const bool present =
+      last != nullptr && IsIntegrityRecord(*last) && last->Name == kIntegrityRecordName;
+  if (!present && !announced) {
+    package.integrity = IntegrityStatus::Absent;
+    return;
+  }
+  package.integrity = IntegrityStatus::Mismatch;
+  if (!present) {
+    core.log.LogLine("! Integrity record missing: the package is cut short or damaged");
+    return;
+  }
+  unsigned char stored[kIntegrityDigestSize];
+  Sha256Digest digest{};
+  if (last->Size != kIntegrityDigestSize || last->PackedSize != kIntegrityDigestSize ||
+      !file.Seek(last->DataOffset) || file.Read(stored, sizeof stored) != sizeof stored) {
+    core.log.LogLine("! Integrity record malformed at : " + Num(lastStart));
+    return;
+  }
+  ScrambleBytes(stored, sizeof stored);
+  if (!DigestFileRange(file, packageStart, lastStart, digest) ||
+      !std::equal(digest.begin(), digest.end(), stored)) {
+    core.log.LogLine("! Integrity check failed: the package bytes do not match their SHA-256");
+    return;
+  }
+  package.integrity = IntegrityStatus::Matches;
+  core.log.LogLine("- Integrity record at : " + Num(lastStart) + ", SHA-256 matches");
 }
 
 }  // namespace
@@ -137,6 +185,7 @@ bool ScanPackage(Core& core, PackageState& package, const std::string& path) {
   package.groups.clear();
   package.currentFile = kNoCurrent;
   package.currentGroup = kNoCurrent;
+  package.integrity = IntegrityStatus::Absent;
   core.log.LogLine("* File Scan : " + path);
 
   auto file = core.platform.files.OpenRead(path);
@@ -150,26 +199,47 @@ bool ScanPackage(Core& core, PackageState& package, const std::string& path) {
   int64_t largest = 0;
   bool packed = false;
   {
+    const int64_t end = AppendedDataEnd(*file);
+    const bool signedFile = end < file->Size();
     PackageStream in(*file);
     core.log.LogLine("  Size : " + Num(in.Size()) + " bytes");
+    in.LimitTo(end);
     const std::string marker =
         core.packageMarker.empty() ? JoinPackageMarker() : core.packageMarker;
     markerFound = in.FindMarkerLine(marker);
     if (markerFound) {
-      core.log.LogLine("- Info Section at : " + Num(in.Position()));
+      const int64_t packageStart = in.Position();
+      core.log.LogLine("- Info Section at : " + Num(packageStart));
+      bool announced = false;
       intact = ReadInfo(in, package.info);
       if (!intact) {
         Damaged(core, "the info section runs past the end of the file");
       } else {
         std::string name;
+        int64_t at = in.Position();
         while ((intact = ReadPackageString(in, name)) && !name.empty()) {
           package.groups.push_back(ScriptGroup{name});
+          at = in.Position();
         }
         if (!intact) Damaged(core, "a group name runs past the end of the file");
+        int32_t ending = 0;
+        const int64_t after = in.Position();
+        announced = intact && in.Seek(at) && in.ReadI32(ending) && ending == kIntegrityAnnounced;
+        intact = intact && in.Seek(after);
       }
+      int64_t lastStart = 0;
       if (intact) {
         core.log.LogLine("- File Section at : " + Num(in.Position()));
-        intact = ReadRecords(core, in, package, largest, packed);
+        intact = ReadRecords(core, in, package, signedFile, largest, packed, lastStart);
+      }
+      if (intact) {
+        CheckIntegrity(core, package, *file, packageStart, lastStart, announced);
+        intact = package.integrity != IntegrityStatus::Mismatch;
+      }
+      if (!intact) {
+        // A damaged package is refused whole: no buffer is sized from its records.
+        largest = 0;
+        packed = false;
       }
       core.log.LogLine("");
     }
@@ -193,7 +263,9 @@ bool ScanPackage(Core& core, PackageState& package, const std::string& path) {
   }
 
   if (package.info.Flags & InfoRestartJaws) package.restartJawsChecked = true;
-  return markerFound && intact && !package.files.empty() && !package.groups.empty();
+  const bool hasFiles = std::any_of(package.files.begin(), package.files.end(),
+                                    [](const PackageFile& f) { return !IsIntegrityRecord(f); });
+  return markerFound && intact && hasFiles && !package.groups.empty();
 }
 
 }  // namespace zebo

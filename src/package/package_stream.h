@@ -2,6 +2,7 @@
 // the marker line, never past the end of the file.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ class PackageStream {
   explicit PackageStream(FileReader& file);
 
   int64_t Size() const { return size_; }
+  // Reads nothing at or after `end` (the certificate table of a signed installer).
+  void LimitTo(int64_t end) { size_ = std::clamp<int64_t>(end, 0, size_); }
   int64_t Position() const { return pos_; }
   int64_t Remaining() const { return size_ - pos_; }
   [[nodiscard]] bool Seek(int64_t position);

@@ -52,7 +52,9 @@ constexpr const char* kUsageText =
     "      Packs the files a manifest lists and appends them to a copy of the installer.\n"
     "      The stub defaults to ZeBo.exe beside zebo-pack.\n"
     "  zebo-pack list INSTALLER [--json]\n"
-    "      Shows the package inside an installer.\n"
+    "      Shows the package inside an installer and whether its integrity record matches.\n"
+    "  zebo-pack verify INSTALLER\n"
+    "      Exits 0 only when the installer's integrity record matches its package.\n"
     "  zebo-pack extract INSTALLER DIR\n"
     "      Writes every packaged file to DIR/<group number>/<name> (the start sound under -2).\n"
     "  zebo-pack adapt ...\n"
@@ -145,8 +147,11 @@ struct Scanned {
   PackageState package;
 };
 
-// Reads the installer's package; on failure says why and returns false.
-bool ScanInstaller(CommandContext& c, const std::string& path, Scanned& scanned) {
+// Reads the installer's package; on failure says why and returns false. With `damagedToo`, a
+// package whose records all read but whose integrity record does not match counts as read (the
+// caller reports the mismatch).
+bool ScanInstaller(CommandContext& c, const std::string& path, Scanned& scanned,
+                   bool damagedToo = false) {
   if (c.files.FileSize(path) < 0) {
     c.err << "zebo-pack: cannot open " << path << "\n";
     return false;
@@ -156,9 +161,38 @@ bool ScanInstaller(CommandContext& c, const std::string& path, Scanned& scanned)
   for (const std::string& line : scanned.core.log.Detailed()) {
     if (line.starts_with("!")) c.err << "zebo-pack: " << Cp1252ToUtf8(line) << "\n";
   }
+  if (scanned.package.integrity == IntegrityStatus::Mismatch) {
+    if (damagedToo) return true;
+    c.err << "zebo-pack: " << path << " is damaged or was changed after it was built\n";
+    return false;
+  }
   c.err << "zebo-pack: " << path << " holds no usable package (it needs the marker line, "
         << "at least one group and one file)\n";
   return false;
+}
+
+const char* IntegrityText(IntegrityStatus status) {
+  switch (status) {
+    case IntegrityStatus::Matches:
+      return "SHA-256 record present, matches";
+    case IntegrityStatus::Mismatch:
+      return "MISMATCH: the package is damaged or was changed after it was built";
+    case IntegrityStatus::Absent:
+      break;
+  }
+  return "none (the package has no integrity record)";
+}
+
+const char* IntegrityJson(IntegrityStatus status) {
+  switch (status) {
+    case IntegrityStatus::Matches:
+      return "matches";
+    case IntegrityStatus::Mismatch:
+      return "mismatch";
+    case IntegrityStatus::Absent:
+      break;
+  }
+  return "absent";
 }
 
 int Build(CommandContext& c, const std::vector<std::string>& args) {
@@ -213,9 +247,9 @@ int Build(CommandContext& c, const std::vector<std::string>& args) {
     }
     entries.push_back(std::move(entry));
   }
-  const std::string package =
-      WritePackage(manifest.info, manifest.groups, entries,
-                   [](std::string_view data) { return Jcalg1Encode(data); });
+  const std::string package = WritePackage(
+      manifest.info, manifest.groups, entries,
+      [](std::string_view data) { return Jcalg1Encode(data); }, true);
   const std::string installer = JoinInstaller(stub, package);
   if (installer.size() >= (size_t{1} << 31)) {
     return Fail(c, "the installer would reach 2 GiB, more than it can read back");
@@ -271,11 +305,12 @@ int List(CommandContext& c, const std::vector<std::string>& args) {
   }
   if (path.empty()) return Usage(c, "list needs an INSTALLER");
   Scanned scanned(c.files);
-  if (!ScanInstaller(c, HostPath(path), scanned)) return kBadInput;
+  if (!ScanInstaller(c, HostPath(path), scanned, true)) return kBadInput;
   const PackageState& p = scanned.package;
+  const int status = p.integrity == IntegrityStatus::Mismatch ? kBadInput : kOk;
   if (json) {
     c.out << PackageJson(p);
-    return kOk;
+    return status;
   }
   const PackageInfo& i = p.info;
   const auto u = [](const std::string& t) { return Cp1252ToUtf8(t); };
@@ -303,10 +338,25 @@ int List(CommandContext& c, const std::vector<std::string>& args) {
   }
   c.out << "Files (group, compile order, size, stored size, flags, name -> target):\n";
   for (const PackageFile& f : p.files) {
+    if (IsIntegrityRecord(f)) continue;
     c.out << "  " << f.Group << "  " << f.CompileOrder << "  " << f.Size << "  " << f.PackedSize
           << (f.PackedSize != f.Size ? " (compressed)" : "") << "  " << FlagNames(f.Flags, false)
           << "  " << u(f.Name) << " -> " << u(f.TargetPath) << "\n";
   }
+  c.out << "Integrity:          " << IntegrityText(p.integrity) << "\n";
+  return status;
+}
+
+int Verify(CommandContext& c, const std::vector<std::string>& args) {
+  if (args.size() != 1 || (!args[0].empty() && args[0][0] == '-')) {
+    return Usage(c, "verify takes one INSTALLER");
+  }
+  Scanned scanned(c.files);
+  if (!ScanInstaller(c, HostPath(args[0]), scanned)) return kBadInput;
+  if (scanned.package.integrity != IntegrityStatus::Matches) {
+    return Fail(c, args[0] + " has no integrity record (built by another tool)");
+  }
+  c.out << args[0] << ": " << IntegrityText(scanned.package.integrity) << "\n";
   return kOk;
 }
 
@@ -329,6 +379,7 @@ int Extract(CommandContext& c, const std::vector<std::string>& args) {
   PackageState& package = scanned.package;
   for (size_t i = 0; i < package.files.size(); ++i) {
     const PackageFile& file = package.files[i];
+    if (IsIntegrityRecord(file)) continue;
     const std::string shown = Cp1252ToUtf8(file.Name);
     if (!IsPlainFileName(file.Name)) {
       c.err << "zebo-pack: refused the name \"" << shown
@@ -387,10 +438,12 @@ std::string PackageJson(const PackageState& p) {
   for (size_t g = 0; g < p.groups.size(); ++g) {
     j += (g ? ", " : "") + JsonString(p.groups[g].Name);
   }
-  j += "],\n  \"Files\": [";
-  for (size_t n = 0; n < p.files.size(); ++n) {
-    const PackageFile& f = p.files[n];
-    j += n ? ",\n    {" : "\n    {";
+  j += "],\n  \"Integrity\": \"" + std::string(IntegrityJson(p.integrity)) + "\",\n  \"Files\": [";
+  bool first = true;
+  for (const PackageFile& f : p.files) {
+    if (IsIntegrityRecord(f)) continue;
+    j += first ? "\n    {" : ",\n    {";
+    first = false;
     j += "\"Name\": " + JsonString(f.Name) + ", \"TargetPath\": " + JsonString(f.TargetPath) +
          ", \"Group\": " + std::to_string(f.Group) +
          ", \"CompileOrder\": " + std::to_string(f.CompileOrder) +
@@ -399,7 +452,7 @@ std::string PackageJson(const PackageState& p) {
          ", \"Flags\": " + std::to_string(f.Flags) +
          ", \"DataOffset\": " + std::to_string(f.DataOffset) + "}";
   }
-  j += p.files.empty() ? "]\n}\n" : "\n  ]\n}\n";
+  j += first ? "]\n}\n" : "\n  ]\n}\n";
   return j;
 }
 
@@ -418,6 +471,7 @@ int RunZeboPack(CommandContext& c, const std::vector<std::string>& args) {
   if (command == "build") return Build(c, rest);
   if (command == "list") return List(c, rest);
   if (command == "extract") return Extract(c, rest);
+  if (command == "verify") return Verify(c, rest);
   if (command == "adapt") return RunAdaptCommand(c.files, rest);
   if (command == "make-sound") {
     // Not in the usage text: it only makes the example's start sound.

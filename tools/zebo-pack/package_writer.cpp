@@ -3,6 +3,8 @@
 
 #include "core/byte_cursor.h"
 #include "core/core.h"
+#include "core/sha256.h"
+#include "package/integrity.h"
 #include "package/package_reader.h"
 
 namespace zebo::pack {
@@ -15,7 +17,7 @@ void AppendPackageString(std::string& out, std::string_view text) {
 }
 
 std::string WritePackage(const PackageInfo& info, const std::vector<std::string>& groups,
-                         std::vector<PackEntry>& entries, const Encoder& encode) {
+                         std::vector<PackEntry>& entries, const Encoder& encode, bool integrity) {
   std::string out;
   AppendLe32(out, info.Date);
   for (const std::string* text :
@@ -31,7 +33,7 @@ std::string WritePackage(const PackageInfo& info, const std::vector<std::string>
     AppendPackageString(out, *text);
   }
   for (const std::string& group : groups) AppendPackageString(out, group);
-  AppendLe32(out, 0);
+  AppendLe32(out, integrity ? kIntegrityAnnounced : 0);
 
   for (PackEntry& entry : entries) {
     PackageFile& record = entry.record;
@@ -59,7 +61,23 @@ std::string WritePackage(const PackageInfo& info, const std::vector<std::string>
     record.DataOffset = static_cast<int64_t>(out.size());
     out += stored;
   }
+  if (integrity) AppendIntegrityRecord(out);
   return out;
+}
+
+void AppendIntegrityRecord(std::string& package) {
+  const Sha256Digest digest = Sha256Of(package);
+  std::string stored(digest.begin(), digest.end());
+  ScrambleBytes(reinterpret_cast<unsigned char*>(stored.data()),
+                static_cast<int64_t>(stored.size()));
+  AppendPackageString(package, kIntegrityRecordName);
+  AppendPackageString(package, "");
+  AppendLe32(package, IntegrityGroup);
+  AppendLe32(package, 0);
+  AppendLe32(package, kIntegrityDigestSize);
+  AppendLe32(package, kIntegrityDigestSize);
+  AppendLe32(package, 0);
+  package += stored;
 }
 
 std::string JoinInstaller(std::string_view stub, std::string_view package) {

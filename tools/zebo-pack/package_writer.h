@@ -22,8 +22,14 @@ using Encoder = std::function<std::string(std::string_view)>;
 // The package: info, group names, the empty string that ends them, then every record with its
 // stored content. Each content is stored compressed by `encode` when that is shorter, scrambled
 // otherwise. Records get their sizes and their offsets counted from the package's first byte.
+// With `integrity`, the string that ends the groups announces the integrity record, which then
+// ends the package.
 std::string WritePackage(const PackageInfo& info, const std::vector<std::string>& groups,
-                         std::vector<PackEntry>& entries, const Encoder& encode);
+                         std::vector<PackEntry>& entries, const Encoder& encode,
+                         bool integrity = false);
+
+// Appends the integrity record: the SHA-256 of every byte of `package` so far, scrambled.
+void AppendIntegrityRecord(std::string& package);
 
 // The installer: the stub, a line feed, the marker, a line feed, the package.
 std::string JoinInstaller(std::string_view stub, std::string_view package);

@@ -11,7 +11,8 @@ namespace {
 
 class FakeReader : public FileReader {
  public:
-  explicit FakeReader(std::string content) : content_(std::move(content)) {}
+  FakeReader(std::string content, std::shared_ptr<ReadStats> stats)
+      : content_(std::move(content)), stats_(std::move(stats)) {}
   int64_t Size() const override { return static_cast<int64_t>(content_.size()); }
   int64_t Position() const override { return position_; }
   bool Seek(int64_t position) override {
@@ -20,15 +21,19 @@ class FakeReader : public FileReader {
     return true;
   }
   int64_t Read(void* buffer, int64_t count) override {
+    ++stats_->calls;
+    if (count > 0 && count > Size() - position_) ++stats_->outside;
     if (count <= 0 || position_ >= Size()) return 0;
     const int64_t n = std::min(count, Size() - position_);
     std::memcpy(buffer, content_.data() + position_, static_cast<size_t>(n));
     position_ += n;
+    stats_->bytes += n;
     return n;
   }
 
  private:
   std::string content_;  // a snapshot: later writes do not change an open reader
+  std::shared_ptr<ReadStats> stats_;
   int64_t position_ = 0;
 };
 
@@ -139,7 +144,7 @@ std::unique_ptr<FileReader> FakeFiles::OpenRead(const std::string& path) {
   auto it = nodes_.find(key);
   if (it == nodes_.end() || it->second.isFolder || IsLocked(key)) return nullptr;
   if (failWhen_ && failWhen_(FileOp::Read, path)) return nullptr;
-  return std::make_unique<FakeReader>(it->second.content);
+  return std::make_unique<FakeReader>(it->second.content, reads_);
 }
 
 bool FakeFiles::WriteFile(const std::string& path, std::string_view data) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ struct JournalEntry {
   FileOp op;
   std::string path;
   std::string other;  // destination of a rename or copy
+};
+
+// What the readers of every opened file asked for: a request that reaches past the end of the
+// file counts as a read outside it (the fake answers it with the bytes there are).
+struct ReadStats {
+  int64_t calls = 0;
+  int64_t bytes = 0;
+  int64_t outside = 0;
 };
 
 class FakeFiles : public Files {
@@ -47,6 +56,7 @@ class FakeFiles : public Files {
   }
   int MutationCount() const { return mutations_; }
   const std::vector<JournalEntry>& Journal() const { return journal_; }
+  const ReadStats& Reads() const { return *reads_; }
   void ClearJournal() { journal_.clear(); }
 
   // Files.
@@ -77,6 +87,7 @@ class FakeFiles : public Files {
   void MakeFoldersTo(const std::string& path);
 
   std::map<std::string, Node> nodes_;
+  std::shared_ptr<ReadStats> reads_ = std::make_shared<ReadStats>();
   std::vector<std::string> locked_;
   std::vector<JournalEntry> journal_;
   std::string temp_ = "C:\\Temp\\";
