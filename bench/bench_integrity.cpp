@@ -103,7 +103,8 @@ class CostReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    // Processor time: the machine's other work does not count.
+    for (const Run& run : runs) times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
   }
   void Finalize() override {
     ConsoleReporter::Finalize();

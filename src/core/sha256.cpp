@@ -4,6 +4,12 @@
 #include <algorithm>
 #include <cstring>
 
+#if (defined(__x86_64__) || defined(__i386__)) && (defined(__GNUC__) || defined(__clang__))
+#include <cpuid.h>
+#include <immintrin.h>
+#define ZEBO_SHA_X86 1
+#endif
+
 namespace zebo {
 namespace {
 
@@ -26,13 +32,77 @@ inline uint32_t LoadBe32(const unsigned char* p) {
          (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
 }
 
+#ifdef ZEBO_SHA_X86
+// The SHA extensions hash a 64 MB package several times faster than the portable rounds.
+bool HasShaInstructions() {
+  unsigned a = 0, b = 0, c = 0, d = 0;
+  if (!__get_cpuid(1, &a, &b, &c, &d)) return false;
+  const bool sse41 = (c & (1u << 19)) != 0 && (c & (1u << 9)) != 0;  // SSE4.1 and SSSE3
+  if (!sse41 || !__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
+  return (b & (1u << 29)) != 0;
+}
+
+__attribute__((target("sha,sse4.1,ssse3"))) void HardwareBlocks(uint32_t* state,
+                                                                const unsigned char* data,
+                                                                size_t count) {
+  const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
+  // The instructions keep the state as the pairs ABEF and CDGH.
+  __m128i cdab = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);
+  __m128i efgh =
+      _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4)), 0x1B);
+  __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
+  __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
+  for (; count > 0; --count, data += 64) {
+    const __m128i abefBefore = abef;
+    const __m128i cdghBefore = cdgh;
+    __m128i w[4];
+    for (int i = 0; i < 4; ++i) {
+      w[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * i)),
+                              byteSwap);
+    }
+    for (int i = 0; i < 16; ++i) {
+      __m128i k = _mm_add_epi32(w[i & 3],
+                                _mm_loadu_si128(reinterpret_cast<const __m128i*>(kRounds + 4 * i)));
+      cdgh = _mm_sha256rnds2_epu32(cdgh, abef, k);
+      k = _mm_shuffle_epi32(k, 0x0E);
+      abef = _mm_sha256rnds2_epu32(abef, cdgh, k);
+      if (i < 12) {
+        // The next four schedule words from the sixteen before them.
+        const __m128i partial = _mm_add_epi32(_mm_sha256msg1_epu32(w[i & 3], w[(i + 1) & 3]),
+                                              _mm_alignr_epi8(w[(i + 3) & 3], w[(i + 2) & 3], 4));
+        w[i & 3] = _mm_sha256msg2_epu32(partial, w[(i + 3) & 3]);
+      }
+    }
+    abef = _mm_add_epi32(abef, abefBefore);
+    cdgh = _mm_add_epi32(cdgh, cdghBefore);
+  }
+  const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
+  const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xB1);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_blend_epi16(feba, dchg, 0xF0));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(state + 4), _mm_alignr_epi8(dchg, feba, 8));
+}
+#endif
+
 }  // namespace
 
-Sha256::Sha256()
+Sha256::Sha256(bool portable)
     : state_{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
-             0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19} {}
+             0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19} {
+#ifdef ZEBO_SHA_X86
+  static const bool available = HasShaInstructions();
+  hardware_ = !portable && available;
+#else
+  (void)portable;
+#endif
+}
 
 void Sha256::Blocks(const unsigned char* data, size_t count) {
+#ifdef ZEBO_SHA_X86
+  if (hardware_) {
+    HardwareBlocks(state_.data(), data, count);
+    return;
+  }
+#endif
   uint32_t w[64];
   for (; count > 0; --count, data += 64) {
     for (int i = 0; i < 16; ++i) w[i] = LoadBe32(data + 4 * i);
