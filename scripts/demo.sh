@@ -14,35 +14,22 @@ out=build/demo
 mkdir -p "$out"
 limit=${ZEBO_DEMO_LIMIT:-120}
 
-manifest=${ZEBO_DEMO_MANIFEST:-}
-if [ -z "$manifest" ]; then
-  for m in examples/*manifest* examples/*.zebo examples/*.toml examples/*.json examples/*.ini; do
-    [ -f "$m" ] && { manifest=$m; break; }
-  done
-fi
-
+manifest=${ZEBO_DEMO_MANIFEST:-examples/package.ini}
 installer=$stub
 if [ ! -x "$pack" ]; then
   echo "demo: no author's tool yet ($pack); running the bare stub"
-elif [ -z "$manifest" ]; then
-  echo "demo: no manifest in examples/ yet; running the bare stub"
+elif [ ! -f "$manifest" ]; then
+  echo "demo: no manifest $manifest yet; running the bare stub"
 else
   installer=$out/Setup.exe
   rm -f "$installer"
-  echo "demo: $pack build $manifest --stub $stub"
-  if "$pack" build --help 2>&1 | grep -q -- '--output\|-o '; then
-    "$pack" build "$manifest" --stub "$stub" -o "$installer" || installer=
+  if [ -x scripts/build-example.sh ] && [ -z "${ZEBO_DEMO_MANIFEST:-}" ]; then
+    echo "demo: scripts/build-example.sh $pack $stub $installer"
+    scripts/build-example.sh "$pack" "$stub" "$installer" "$out/example"
   else
-    (cd "$out" && "$OLDPWD/$pack" build "$OLDPWD/$manifest" --stub "$stub") || installer=
-    if [ -n "$installer" ] && [ ! -f "$installer" ]; then
-      made=$(find "$out" examples -maxdepth 1 -name '*.exe' -newer "$stub" | head -n 1)
-      installer=$made
-    fi
-  fi
-  if [ -z "$installer" ] || [ ! -f "$installer" ]; then
-    echo "demo: packing failed"
-    exit 1
-  fi
+    echo "demo: $pack build $manifest -o $installer --stub $stub"
+    "$pack" build "$manifest" -o "$installer" --stub "$stub"
+  fi || { echo "demo: packing failed"; exit 1; }
   echo "demo: $pack list $installer"
   "$pack" list "$installer"
 fi
