@@ -1,11 +1,16 @@
 // The integrity record that ends zebo-pack's packages, and signed installers: the certificate
 // table at the end of the file is not part of the package.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <sstream>
 
 #include "core/byte_cursor.h"
 #include "package/integrity.h"
+#include "platform/host/host_files.h"
 #include "tests/unit/package_fixture.h"
 #include "tests/unit/pe_fixture.h"
+#include "tools/zebo-pack/commands.h"
 
 namespace zebo {
 namespace {
@@ -167,3 +172,45 @@ TEST(SignedInstallerScan, TheTableSearchKeepsTheWholeFileForAnythingElse) {
 
 }  // namespace
 }  // namespace zebo
+
+namespace zebo::pack {
+namespace {
+
+using zebo::Installer;
+
+// list tells the three states apart; verify accepts only a matching record.
+TEST(ZeboPackVerify, ExitCodesFollowTheIntegrityRecord) {
+  const std::string dir = ::testing::TempDir() + "zebo-verify-" + std::to_string(getpid()) + "/";
+  host::HostFiles files;
+  ASSERT_TRUE(files.MakeFolder(dir));
+  std::string good = Installer(testing::kStub, testing::SampleEntries(), true);
+  std::string changed = good;
+  changed[changed.size() - 100] ^= 0x08;
+  ASSERT_TRUE(
+      files.WriteFile(dir + "old.exe", Installer(testing::kStub, testing::SampleEntries(), false)));
+  ASSERT_TRUE(files.WriteFile(dir + "good.exe", good));
+  ASSERT_TRUE(files.WriteFile(dir + "changed.exe", changed));
+  struct Case {
+    const char* file;
+    int list, verify;
+    const char* shown;
+  } cases[] = {
+      {"good.exe", 0, 0, "Integrity:          SHA-256 record present, matches"},
+      {"old.exe", 0, 1, "Integrity:          none"},
+      {"changed.exe", 1, 1, "Integrity:          MISMATCH"},
+  };
+  for (const Case& c : cases) {
+    std::ostringstream out, err;
+    CommandContext context{files, out, err, dir, {2026, 12, 11, 10, 0, 0}};
+    EXPECT_EQ(RunZeboPack(context, {"list", dir + c.file}), c.list) << c.file << err.str();
+    EXPECT_NE(out.str().find(c.shown), std::string::npos) << c.file << out.str();
+    EXPECT_EQ(out.str().find(kIntegrityRecordName), std::string::npos) << c.file;
+    EXPECT_EQ(RunZeboPack(context, {"verify", dir + c.file}), c.verify) << c.file;
+  }
+  for (const char* name : {"old.exe", "good.exe", "changed.exe"}) {
+    EXPECT_TRUE(files.DeleteFile(dir + name));
+  }
+}
+
+}  // namespace
+}  // namespace zebo::pack
