@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "adaptation/adaptation_state.h"
 #include "core/core.h"
 #include "jaws/jaws_target.h"
 #include "package/package.h"
@@ -16,6 +17,7 @@ struct App {
   PackageState package;
   DestinationList destinations;
   int32_t OperationFlags = 0;
+  AdaptationState adaptation;
 };
 
 }  // namespace zebo
