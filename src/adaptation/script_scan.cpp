@@ -203,6 +203,9 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
     const size_t commentStart = s.commentStart;
     size_t lastSemi = commentStart - 1;  // the ";" that opened the comment
     size_t semiSearched = commentStart;
+    // A line that starts with this tag's disable mark was disabled whole: what follows the mark
+    // is the line as it was, code and strings included, and holds no mark of its own.
+    bool disabledLine = commentStart - 1 == lineStart;
     ForEachBracketPair(view, commentStart, lineFeed,
                        [&](size_t open, size_t close, size_t a, size_t b) -> size_t {
                          if (EqualsFolded(view, a, b, tagMark)) {
@@ -217,8 +220,9 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
                              ++semiSearched;
                            }
                            cut(lastSemi, close + 1);
-                           return close + 1;
+                           return disabledLine ? std::string_view::npos : close + 1;
                          }
+                         disabledLine = false;
                          // Go on after this "[": another "[" inside may open the mark.
                          return open + 1;
                        });
