@@ -119,9 +119,9 @@ bool EqualsFolded(std::string_view text, size_t start, size_t end, std::string_v
   return true;
 }
 
-std::string BuildScanText(std::string_view text) {
+void BuildScanText(std::string_view text, std::string& scan) {
   const auto& table = LowerTable();
-  std::string scan(text.size(), ' ');
+  scan.assign(text.size(), ' ');
   Scanner scanner;
   auto noLineEnd = [](size_t, const Scanner&) {};
   const size_t n = text.size();
@@ -147,6 +147,11 @@ std::string BuildScanText(std::string_view text) {
     }
     ++i;
   }
+}
+
+std::string BuildScanText(std::string_view text) {
+  std::string scan;
+  BuildScanText(text, scan);
   return scan;
 }
 
@@ -169,18 +174,23 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
   state.InsertMark = InsertMarkOf(tag);
   state.DisableMark = DisableMarkOf(tag);
 
-  // Line ends become single line feeds; a carriage return inside a line goes too.
-  std::string text;
+  // Line ends become single line feeds; a carriage return inside a line goes too. Done in place,
+  // like the deletions below, so a large source is not copied.
+  std::string& text = state.ScriptText;
   {
-    const std::string& in = state.ScriptText;
-    text.reserve(in.size() + 1);
-    size_t start = 0;
-    while (start < in.size()) {
-      const void* hit = std::memchr(in.data() + start, '\r', in.size() - start);
-      const size_t end =
-          hit ? static_cast<size_t>(static_cast<const char*>(hit) - in.data()) : in.size();
-      text.append(in, start, end - start);
-      start = end + 1;
+    const void* first = std::memchr(text.data(), '\r', text.size());
+    if (first) {
+      size_t to = static_cast<size_t>(static_cast<const char*>(first) - text.data());
+      size_t from = to + 1;
+      while (from < text.size()) {
+        const void* hit = std::memchr(text.data() + from, '\r', text.size() - from);
+        const size_t end =
+            hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data()) : text.size();
+        std::memmove(text.data() + to, text.data() + from, end - from);
+        to += end - from;
+        from = end + 1;
+      }
+      text.resize(to);
     }
     text.push_back('\n');
   }
@@ -243,18 +253,16 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
   }
 
   if (!cuts.empty()) {
-    std::string kept;
-    kept.reserve(text.size());
-    size_t from = 0;
-    for (const auto& [start, end] : cuts) {
-      kept.append(text, from, start - from);
-      from = end;
+    size_t to = cuts.front().first;
+    for (size_t k = 0; k < cuts.size(); ++k) {
+      const size_t from = cuts[k].second;
+      const size_t end = k + 1 < cuts.size() ? cuts[k + 1].first : text.size();
+      std::memmove(text.data() + to, text.data() + from, end - from);
+      to += end - from;
     }
-    kept.append(text, from, std::string::npos);
-    text = std::move(kept);
+    text.resize(to);
   }
-  state.ScriptText = std::move(text);
-  state.ScanText = BuildScanText(state.ScriptText);
+  BuildScanText(text, state.ScanText);
 }
 
 }  // namespace zebo
