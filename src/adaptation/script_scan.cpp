@@ -119,11 +119,13 @@ bool EqualsFolded(std::string_view text, size_t start, size_t end, std::string_v
   return true;
 }
 
-void BuildScanText(std::string_view text, std::string& scan) {
+// One pass of the scanner over the text, writing the scan copy and calling onLineEnd at each line
+// feed.
+template <class OnLineEnd>
+void ScanPass(std::string_view text, std::string& scan, OnLineEnd&& onLineEnd) {
   const auto& table = LowerTable();
   scan.assign(text.size(), ' ');
   Scanner scanner;
-  auto noLineEnd = [](size_t, const Scanner&) {};
   const size_t n = text.size();
   size_t i = 0;
   while (i < n) {
@@ -140,13 +142,17 @@ void BuildScanText(std::string_view text, std::string& scan) {
       }
       if (i == n) break;
     }
-    const bool blank = scanner.Step(text, i, noLineEnd);
+    const bool blank = scanner.Step(text, i, onLineEnd);
     if (!blank) {
       const auto c = static_cast<unsigned char>(text[i]);
       scan[i] = c == '\t' ? ' ' : static_cast<char>(table[c]);
     }
     ++i;
   }
+}
+
+void BuildScanText(std::string_view text, std::string& scan) {
+  ScanPass(text, scan, [](size_t, const Scanner&) {});
 }
 
 std::string BuildScanText(std::string_view text) {
@@ -237,21 +243,9 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
                          return open + 1;
                        });
   };
-  Scanner scanner;
-  const size_t n = text.size();
-  size_t i = 0;
-  while (i < n) {
-    i = scanner.SkipLineComment(view, i);
-    if (i == n) break;
-    if (!scanner.inString && !scanner.inLineComment && !scanner.inBlockComment &&
-        !scanner.skipSlash) {
-      while (i < n && !kSpecial[static_cast<unsigned char>(text[i])]) ++i;
-      if (i == n) break;
-    }
-    (void)scanner.Step(view, i, examine);
-    ++i;
-  }
-
+  // The scan copy comes with the walk; when lines or marks go, it is made again from the text as
+  // the removal leaves it, so that the insertion sees the restored lines as code.
+  ScanPass(view, state.ScanText, examine);
   if (!cuts.empty()) {
     size_t to = cuts.front().first;
     for (size_t k = 0; k < cuts.size(); ++k) {
@@ -261,8 +255,8 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
       to += end - from;
     }
     text.resize(to);
+    BuildScanText(text, state.ScanText);
   }
-  BuildScanText(text, state.ScanText);
 }
 
 }  // namespace zebo
