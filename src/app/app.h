@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
+#include "adaptation/adaptation_state.h"
 #include "core/core.h"
+#include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
 #include "package/package.h"
 
@@ -15,7 +17,9 @@ struct App {
   Core core;
   PackageState package;
   DestinationList destinations;
+  JawsState jaws;
   int32_t OperationFlags = 0;
+  AdaptationState adaptation;
 };
 
 }  // namespace zebo

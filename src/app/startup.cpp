@@ -3,6 +3,8 @@
 
 #include "core/dates.h"
 #include "core/fatal_error.h"
+#include "jaws/jaws_startup.h"
+#include "jaws/running_process.h"
 #include "package/extraction.h"
 #include "package/package_reader.h"
 
@@ -11,13 +13,16 @@ namespace zebo {
 void RunProgram(App& app) {
   StartRuntime(app);
   EnsureSingleInstance(app);
-  // Refusal while the script manager runs joins here.
+  if (RefuseWhileScriptManagerRuns(app.core, app.jaws)) ExitProgram(app.core);
   ReadMainExe(app);
-  // The hidden main window, the focus tracking, the Windows language, the placeholder folders
-  // and the destination list join here.
+  // The hidden main window and the focus tracking join here.
+  ReadWindowsLanguage(app.core, app.jaws);
+  ReadPlaceholderFolders(app.core, app.jaws);
+  BuildDestinationList(app.core, app.jaws, app.destinations);
   ReadPackage(app);
-  // The running JAWS, the discovery report, shortcuts and menu, the destination and operation
-  // lists and the working folder join here.
+  MarkRunningJaws(app.core.platform.processes, app.jaws, app.destinations);
+  LogInstalledJaws(app.core, app.destinations);
+  // Shortcuts and menu, the destination and operation lists and the working folder join here.
   PlayStartSoundStep(app);
   // The title, the window shown, the description page, the focus countdown, the version check
   // and the event loop join here; the mutex is closed when the loop ends.
