@@ -26,6 +26,7 @@ class QuietHost : public Host {
  public:
   bool MutexExists(const std::string&) override { return false; }
   bool CreateMutex(const std::string&) override { return true; }
+  void CloseMutex() override {}
   bool BringWindowForward(const std::string&) override { return false; }
   std::string ExecutablePath() override { return {}; }
   std::string CurrentFolder() override { return {}; }
