@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "core/core.h"
 #include "core/loop_state.h"
+#include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
 #include "package/package.h"
 #include "wizard/log_view.h"
@@ -19,15 +19,15 @@ struct App {
   Core core;
   PackageState package;
   DestinationList destinations;
+  JawsState jaws;
   int32_t OperationFlags = 0;
   int32_t OperationsDone = 0;
-  std::string RunningJawsVersion;
   LoopState loop;
   WizardState pages;
   UiLogView logView{core.platform.ui};
   // The wizard's view of the records above.
   Wizard wizard{core,           package, destinations, OperationFlags,
-                OperationsDone, loop,    pages,        RunningJawsVersion};
+                OperationsDone, loop,    pages,        jaws.RunningJawsVersion};
 };
 
 }  // namespace zebo

@@ -4,6 +4,8 @@
 #include "app/wizard_startup.h"
 #include "core/dates.h"
 #include "core/fatal_error.h"
+#include "jaws/jaws_startup.h"
+#include "jaws/running_process.h"
 #include "package/extraction.h"
 #include "package/package_reader.h"
 
@@ -12,12 +14,15 @@ namespace zebo {
 void RunProgram(App& app) {
   StartRuntime(app);
   EnsureSingleInstance(app);
-  // Refusal while the script manager runs joins here.
+  if (RefuseWhileScriptManagerRuns(app.core, app.jaws)) ExitProgram(app.core);
   ReadMainExe(app);
   BuildHiddenWindow(app);
-  // The Windows language, the placeholder folders and the destination list join here.
+  ReadWindowsLanguage(app.core, app.jaws);
+  ReadPlaceholderFolders(app.core, app.jaws);
+  BuildDestinationList(app.core, app.jaws, app.destinations);
   ReadPackage(app);
-  // The running JAWS and the discovery report join here.
+  MarkRunningJaws(app.core.platform.processes, app.jaws, app.destinations);
+  LogInstalledJaws(app.core, app.destinations);
   PrepareWizard(app);
   PlayStartSoundStep(app);
   OpenWizard(app);

@@ -5,6 +5,9 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/ui.h"
 
@@ -16,6 +19,9 @@ struct Platform {
   Sound& sound;
   Ui& ui;
   Host& host;
+  Registry& registry;
+  Shell& shell;
+  Processes& processes;
 };
 
 }  // namespace zebo

@@ -1,7 +1,7 @@
 // The destination page: the list of JAWS settings folders, their languages and the chosen folder.
 #include "core/cp1252.h"
+#include "jaws/languages.h"
 #include "wizard/controls.h"
-#include "wizard/language_names.h"
 #include "wizard/pages.h"
 
 namespace zebo {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_system.h"
 #include "platform/fake/fake_ui.h"
 #include "platform/platform.h"
 
@@ -75,7 +76,10 @@ struct FakePlatform {
   FakeSound sound;
   FakeUi ui;
   FakeHost host;
-  Platform platform{files, clock, sound, ui, host};
+  FakeRegistry registry;
+  FakeShell shell;
+  FakeProcesses processes;
+  Platform platform{files, clock, sound, ui, host, registry, shell, processes};
 };
 
 }  // namespace zebo::fake
