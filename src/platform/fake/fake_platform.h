@@ -112,6 +112,7 @@ class FakeHost : public Host {
  public:
   bool MutexExists(const std::string& name) override;
   bool CreateMutex(const std::string& name) override;
+  void CloseMutex() override { mutexClosed = true; }
   bool BringWindowForward(const std::string& title) override;
   std::string ExecutablePath() override { return executablePath; }
   std::string CurrentFolder() override { return currentFolder; }
@@ -120,6 +121,7 @@ class FakeHost : public Host {
   std::vector<std::string> existingMutexes;
   std::vector<std::string> createdMutexes;
   bool canCreateMutex = true;
+  bool mutexClosed = false;
   std::vector<std::string> windowTitles;    // top-level windows of other programs
   std::vector<std::string> broughtForward;  // titles of the windows brought forward
   std::string executablePath = "C:\\Downloads\\Setup.exe";
