@@ -1,6 +1,7 @@
 // Start-up in its fixed order; every path ends through ExitProgram.
 #include "app/startup.h"
 
+#include "app/wizard_startup.h"
 #include "core/dates.h"
 #include "core/fatal_error.h"
 #include "package/extraction.h"
@@ -13,14 +14,14 @@ void RunProgram(App& app) {
   EnsureSingleInstance(app);
   // Refusal while the script manager runs joins here.
   ReadMainExe(app);
-  // The hidden main window, the focus tracking, the Windows language, the placeholder folders
-  // and the destination list join here.
+  BuildHiddenWindow(app);
+  // The Windows language, the placeholder folders and the destination list join here.
   ReadPackage(app);
-  // The running JAWS, the discovery report, shortcuts and menu, the destination and operation
-  // lists and the working folder join here.
+  // The running JAWS and the discovery report join here.
+  PrepareWizard(app);
   PlayStartSoundStep(app);
-  // The title, the window shown, the description page, the focus countdown, the version check
-  // and the event loop join here; the mutex is closed when the loop ends.
+  OpenWizard(app);
+  RunWizard(app);
   app.core.platform.host.CloseMutex();
   ExitProgram(app.core);
 }
