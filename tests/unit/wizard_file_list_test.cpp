@@ -69,14 +69,17 @@ TEST_F(FileList, ATogglePutsTheListBackAndKeepsTheFileSelected) {
   Click(ContextMenuButtonG);
   EXPECT_EQ(ui().menuItems[MenuToggleCompile].text, "A compiler");
   EXPECT_TRUE(ui().menuItems[MenuToggleCompile].enabled);
-  EXPECT_EQ(ui().menuItems[MenuToggleAdaptation].text, "Ne pas r\xE9" "aliser l'adaptation");
+  EXPECT_EQ(ui().menuItems[MenuToggleAdaptation].text,
+            "Ne pas r\xE9"
+            "aliser l'adaptation");
   EXPECT_FALSE(ui().menuItems[MenuToggleAdaptation].enabled);
 
   ui().SelectItem(FileListG, 1);
   ui().menuChoices = {MenuToggleAdaptation};
   Click(ContextMenuButtonG);
   EXPECT_EQ(ui().ItemText(FileListG, 1),
-            "adapt.jss, A compiler en premier, Ne pas r\xE9" "aliser l'adaptation");
+            "adapt.jss, A compiler en premier, Ne pas r\xE9"
+            "aliser l'adaptation");
   EXPECT_EQ(ui().SelectedItem(FileListG), 1);
   Click(ContextMenuButtonG);
   EXPECT_EQ(ui().menuItems[MenuToggleAdaptation].text, "Autoriser l'adaptation du fichier JSS");
@@ -194,9 +197,10 @@ TEST_F(FileList, TheLastPageOpensWithTheSummary) {
   EXPECT_EQ(ui().Text(RunButtonG), "Installer");
   const JawsTarget& target = app.destinations.entries[0];
   const std::string group = "2020", operation = ui().Text(OperationListG);
-  EXPECT_EQ(ui().Lines(StepEditorG),
-            SummaryLines({app.package.info, group, target, operation}));
-  EXPECT_EQ(ui().Lines(StepEditorG)[7], " Jaws 2020, Fran\xE7" "ais");
+  EXPECT_EQ(ui().Lines(StepEditorG), SummaryLines({app.package.info, group, target, operation}));
+  EXPECT_EQ(ui().Lines(StepEditorG)[7],
+            " Jaws 2020, Fran\xE7"
+            "ais");
   EXPECT_EQ(ui().Lines(StepEditorG)[8], " C:\\U\\2020\\fra\\");
   EXPECT_TRUE(ui().At(StepEditorG).caretAtStart);
   EXPECT_EQ(app.core.log.Steps(), ui().Lines(StepEditorG));

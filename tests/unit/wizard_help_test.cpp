@@ -41,9 +41,12 @@ TEST_F(Help, EachPageHasItsHelpAndTheLogAndHelpPagesKeepIt) {
     int page;
     std::string text;
   } cases[] = {
-      {DescriptionPageG, HelpField(1) + licence}, {OperationPageG, HelpField(3)},
-      {DestinationPageG, HelpField(4)},           {GroupPageG, HelpField(5)},
-      {FilePageG, HelpField(6)},                  {ProcessPageG, HelpField(7)},
+      {DescriptionPageG, HelpField(1) + licence},
+      {OperationPageG, HelpField(3)},
+      {DestinationPageG, HelpField(4)},
+      {GroupPageG, HelpField(5)},
+      {FilePageG, HelpField(6)},
+      {ProcessPageG, HelpField(7)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.page);
@@ -153,8 +156,8 @@ TEST_F(Viewer, ABinaryFileShowsItsBytesUpToTheFirstZero) {
 TEST_F(Viewer, UnreadableFilesBringTheWizardPageBack) {
   fake.files.AddDrive('C');
   const std::string garbage(40, '\x7F');
-  Store(0, std::string(200, 'a'), &garbage);                // does not unpack
-  app.package.files[1].DataOffset = 1 << 20;               // beyond the executable's end
+  Store(0, std::string(200, 'a'), &garbage);  // does not unpack
+  app.package.files[1].DataOffset = 1 << 20;  // beyond the executable's end
   app.package.files[1].Size = app.package.files[1].PackedSize = 10;
   ToFilePage();
   for (int index : {0, 1}) {
@@ -163,7 +166,9 @@ TEST_F(Viewer, UnreadableFilesBringTheWizardPageBack) {
     View(index);
     ASSERT_EQ(ui().messages.size(), 1u);
     EXPECT_EQ(ui().messages[0].title, "Erreur");
-    EXPECT_EQ(ui().messages[0].text, "Impossible d'acc\xE9" "der au fichier !");
+    EXPECT_EQ(ui().messages[0].text,
+              "Impossible d'acc\xE9"
+              "der au fichier !");
     EXPECT_EQ(PageShown(), FilePageG);
     EXPECT_EQ(ui().Title(), "ZeBo pour Bloc-notes");
   }
