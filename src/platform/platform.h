@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/network.h"
 #include "platform/sound.h"
 #include "platform/ui.h"
 
@@ -16,6 +17,7 @@ struct Platform {
   Sound& sound;
   Ui& ui;
   Host& host;
+  Network& network;
 };
 
 }  // namespace zebo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_network.h"
 #include "platform/platform.h"
 
 namespace zebo::fake {
@@ -87,7 +88,8 @@ struct FakePlatform {
   FakeSound sound;
   FakeUi ui;
   FakeHost host;
-  Platform platform{files, clock, sound, ui, host};
+  FakeNetwork network{files};
+  Platform platform{files, clock, sound, ui, host, network};
 };
 
 }  // namespace zebo::fake
