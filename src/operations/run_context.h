@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "adaptation/adaptation_state.h"
 #include "core/core.h"
 #include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
@@ -24,9 +25,11 @@ struct RunContext {
   PackageState& package;
   const JawsState& jaws;
   DestinationList& destinations;
+  AdaptationState& adaptation;      // the engine's working set, shared by every adaptation file
   int32_t group = 0;                // the selected script group
   std::vector<FileListItem> items;  // the file list in display order
   bool restartJaws = false;         // the operation page's restart check box
+  std::string aliasText;            // the alias field of the file list page
 
   // The current JawsTarget; an empty one when the destination page made none current.
   const JawsTarget& Target() const;
