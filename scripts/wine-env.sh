@@ -17,10 +17,11 @@ export ZEBO_WINBUILD=${ZEBO_WINBUILD:-$ZEBO_ROOT/build/wintest-$ZEBO_WINARCH}
 export WINEPREFIX=${WINEPREFIX:-$ZEBO_ROOT/build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# With ZEBO_ARCH_ONLY=1 only the choice of Wine and build is made (for building).
+[ -n "${ZEBO_ARCH_ONLY:-}" ] && return 0
 zebo_cleanup() {
-  wineserver -k 2>/dev/null
-  [ -n "${ZEBO_XVFB_PID:-}" ] && kill "$ZEBO_XVFB_PID" 2>/dev/null
-  true
+  wineserver -k 2>/dev/null || true
+  if [ -n "${ZEBO_XVFB_PID:-}" ]; then kill "$ZEBO_XVFB_PID" 2>/dev/null || true; fi
 }
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 90 120); do
@@ -36,5 +37,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Making the Wine prefix $WINEPREFIX (once)"
   mkdir -p "$WINEPREFIX"
   "$ZEBO_WINE" wineboot -i >/dev/null 2>&1
-  wineserver -w
+  wineserver -w || true
 fi

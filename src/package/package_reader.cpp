@@ -1,14 +1,201 @@
-// Package reader (placeholder until the reader lands: finds no package).
+// The package reader: finds the marker line, reads the info section, the groups and the file
+// records, and sizes the work buffers.
 #include "package/package_reader.h"
 
-namespace zebo {
+#include <new>
 
-bool ScanPackage(Core&, PackageState& package, const std::string&) {
-  package.files.clear();
-  package.groups.clear();
-  return false;
+#include "core/fatal_error.h"
+
+namespace zebo {
+namespace {
+
+std::string Num(int64_t value) {
+  return std::to_string(value);
 }
 
-void ScrambleBytes(unsigned char*, int64_t) {}
+void Damaged(Core& core, const std::string& what) {
+  core.log.LogLine("! Damaged package: " + what);
+}
+
+// Reads the info fields in file order; false at the first one that runs past the end.
+bool ReadInfo(PackageStream& in, PackageInfo& info) {
+  std::string* const texts[] = {&info.ApplicationName, &info.ApplicationVersion,
+                                &info.RecommendedWith, &info.RecommendedJaws,
+                                &info.ScriptName,      &info.ScriptVersion,
+                                &info.ScriptAuthor,    &info.Contact,
+                                &info.AuthorSite,      &info.ApplicationSite,
+                                &info.CreatedOn,       &info.VersionUrl};
+  if (!in.ReadI32(info.Date)) return false;
+  for (std::string* text : texts) {
+    if (!ReadPackageString(in, *text)) return false;
+  }
+  return in.ReadI32(info.Flags) && ReadPackageString(in, info.PasswordDigest) &&
+         ReadPackageString(in, info.Reserved) && ReadPackageString(in, info.Comments) &&
+         ReadPackageString(in, info.Alias);
+}
+
+enum class RecordStatus { Ok, CutShort, NegativeSize, PastEnd, TooLarge };
+
+RecordStatus ReadRecord(PackageStream& in, PackageFile& file) {
+  if (!ReadPackageString(in, file.Name) || !ReadPackageString(in, file.TargetPath) ||
+      !in.ReadI32(file.Group) || !in.ReadI32(file.CompileOrder) || !in.ReadI32(file.Size) ||
+      !in.ReadI32(file.PackedSize) || !in.ReadI32(file.Flags)) {
+    return RecordStatus::CutShort;
+  }
+  file.DataOffset = in.Position();
+  if (file.Size < 0 || file.PackedSize < 0) return RecordStatus::NegativeSize;
+  if (file.PackedSize > in.Remaining()) return RecordStatus::PastEnd;
+  if (file.Size != file.PackedSize && file.Size > kMaxUnpackedSize) return RecordStatus::TooLarge;
+  return RecordStatus::Ok;
+}
+
+// Reads the file section; false when a record is damaged (the damaged record is dropped).
+bool ReadRecords(Core& core, PackageStream& in, PackageState& package, int64_t& largest,
+                 bool& packed) {
+  while (in.Position() < in.Size() - 1) {
+    const int64_t start = in.Position();
+    PackageFile file;
+    switch (ReadRecord(in, file)) {
+      case RecordStatus::Ok:
+        break;
+      case RecordStatus::CutShort:
+        Damaged(core, "the record at " + Num(start) + " is cut short by the end of the file");
+        return false;
+      case RecordStatus::NegativeSize:
+        Damaged(core, "the record at " + Num(start) + " has a negative size");
+        return false;
+      case RecordStatus::PastEnd:
+        Damaged(core, "the content of the record at " + Num(start) +
+                          " runs past the end of the file");
+        return false;
+      case RecordStatus::TooLarge:
+        Damaged(core, "the record at " + Num(start) + " announces " + Num(file.Size) +
+                          " bytes, more than the " + Num(kMaxUnpackedSize) + " allowed");
+        return false;
+    }
+    largest = std::max<int64_t>(largest, file.Size);
+    if (file.PackedSize != file.Size) {
+      packed = true;
+      largest = std::max<int64_t>(largest, file.PackedSize);
+    }
+    core.log.LogLine("- " + file.Name + " To " + file.TargetPath);
+    core.log.LogLine("  Size=" + Num(file.Size) + "bytes  PackSize=" + Num(file.PackedSize) +
+                     "bytes");
+    if (!in.Seek(file.DataOffset + file.PackedSize)) return false;  // checked above
+    package.files.push_back(std::move(file));
+  }
+  return true;
+}
+
+}  // namespace
+
+void ScrambleBytes(unsigned char* bytes, int64_t length) {
+  if (bytes == nullptr) return;
+  for (int64_t p = 0; p < length; ++p) {
+    const unsigned b = bytes[p];
+    unsigned out = 0;
+    switch (p & 3) {
+      case 0:
+        out = ((b & 0xAA) >> 1) | ((b & 0x55) << 1);
+        break;
+      case 1:
+        out = ((b & 0xCC) >> 2) | ((b & 0x33) << 2);
+        break;
+      case 2:
+        out = ((b & 0xF0) >> 4) | ((b & 0x0F) << 4);
+        break;
+      default:
+        out = (b & 0x18) | ((b & 0xE0) >> 5) | ((b & 0x07) << 5);
+        break;
+    }
+    bytes[p] = static_cast<unsigned char>(out);
+  }
+}
+
+bool ReadPackageString(PackageStream& in, std::string& text) {
+  text.clear();
+  const int64_t start = in.Position();
+  int32_t length = 0;
+  if (!in.ReadI32(length)) return false;
+  if (length <= 0) return true;
+  if (length > in.Remaining()) {
+    if (!in.Seek(start)) return false;
+    return false;
+  }
+  text.resize(static_cast<size_t>(length));
+  if (!in.ReadBytes(text.data(), length)) {
+    text.clear();
+    if (!in.Seek(start)) return false;
+    return false;
+  }
+  ScrambleBytes(reinterpret_cast<unsigned char*>(text.data()), length);
+  const size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  return true;
+}
+
+bool ScanPackage(Core& core, PackageState& package, const std::string& path) {
+  package.files.clear();
+  package.groups.clear();
+  package.currentFile = kNoCurrent;
+  package.currentGroup = kNoCurrent;
+  core.log.LogLine("* File Scan : " + path);
+
+  auto file = core.platform.files.OpenRead(path);
+  if (!file) {
+    if (package.info.Flags & InfoRestartJaws) package.restartJawsChecked = true;
+    return false;
+  }
+
+  bool markerFound = false;
+  bool intact = true;
+  int64_t largest = 0;
+  bool packed = false;
+  {
+    PackageStream in(*file);
+    core.log.LogLine("  Size : " + Num(in.Size()) + " bytes");
+    const std::string marker =
+        core.packageMarker.empty() ? JoinPackageMarker() : core.packageMarker;
+    markerFound = in.FindMarkerLine(marker);
+    if (markerFound) {
+      core.log.LogLine("- Info Section at : " + Num(in.Position()));
+      intact = ReadInfo(in, package.info);
+      if (!intact) {
+        Damaged(core, "the info section runs past the end of the file");
+      } else {
+        std::string name;
+        while ((intact = ReadPackageString(in, name)) && !name.empty()) {
+          package.groups.push_back(ScriptGroup{name});
+        }
+        if (!intact) Damaged(core, "a group name runs past the end of the file");
+      }
+      if (intact) {
+        core.log.LogLine("- File Section at : " + Num(in.Position()));
+        intact = ReadRecords(core, in, package, largest, packed);
+      }
+      core.log.LogLine("");
+    }
+  }
+  file.reset();
+
+  try {
+    const auto bufferSize = static_cast<size_t>(largest + 2);
+    package.fileBuffer.assign(bufferSize, 0);
+    package.hasFileBuffer = true;
+    package.packBuffer.clear();
+    package.hasPackBuffer = false;
+    if (packed) {
+      package.packBuffer.assign(bufferSize, 0);
+      package.hasPackBuffer = true;
+    }
+  } catch (const std::bad_alloc&) {
+    core.platform.ui.MessageBox("Erreur", "Espace m\xE9moire insuffisant !", MessageButtons::Ok,
+                                MessageIcon::Error);
+    ExitProgram(core);
+  }
+
+  if (package.info.Flags & InfoRestartJaws) package.restartJawsChecked = true;
+  return markerFound && intact && !package.files.empty() && !package.groups.empty();
+}
 
 }  // namespace zebo

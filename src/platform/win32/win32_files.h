@@ -1,0 +1,23 @@
+// File services on the Windows file system, through the W functions.
+#pragma once
+
+#include "platform/files.h"
+
+namespace zebo::win32 {
+
+class Win32Files : public Files {
+ public:
+  int64_t FileSize(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  std::unique_ptr<FileReader> OpenRead(const std::string& path) override;
+  bool WriteFile(const std::string& path, std::string_view data) override;
+  bool DeleteFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
+  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+  bool MakeFolder(const std::string& path) override;
+  std::vector<FolderEntry> ListFolder(const std::string& path) override;
+  std::string TempFolder() override;
+};
+
+}  // namespace zebo::win32
