@@ -90,9 +90,11 @@ bool CheckForNewVersion(Core& core, const PackageInfo& info, VersionCheckState& 
   }
 
   if (newDate > info.Date && !values.newVersionAddress.empty()) {
-    const MessageAnswer answer = platform.ui.MessageBox(
-        "Info", "Nouvelle version disponible ! Voulez-vous la t\xE9l\xE9" "charger ?",
-        MessageButtons::YesNo, MessageIcon::Question);
+    const MessageAnswer answer =
+        platform.ui.MessageBox("Info",
+                               "Nouvelle version disponible ! Voulez-vous la t\xE9l\xE9"
+                               "charger ?",
+                               MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return false;
     // The address comes from a file on the network: only a web address goes to the shell, so a
     // version file can never start a program on this machine.
@@ -108,7 +110,9 @@ bool CheckForNewVersion(Core& core, const PackageInfo& info, VersionCheckState& 
   }
   if (!silent) {
     log.LogLine(" No new version !");
-    platform.ui.MessageBox("Info", "Pas de nouvelle version d\xE9tect\xE9" "e ! ",
+    platform.ui.MessageBox("Info",
+                           "Pas de nouvelle version d\xE9tect\xE9"
+                           "e ! ",
                            MessageButtons::Ok, MessageIcon::Information);
   }
   return false;

@@ -30,7 +30,9 @@ void CivilFromDays(int64_t z, int64_t& y, int64_t& m, int64_t& d) {
   y = yoe + era * 400 + (m <= 2 ? 1 : 0);
 }
 
-bool IsLeap(int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int64_t y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int64_t DaysInMonth(int64_t y, int64_t m) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -60,7 +62,9 @@ bool ReadChar(std::string_view text, size_t& pos, char c) {
   return true;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

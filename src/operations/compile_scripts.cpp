@@ -28,16 +28,17 @@ bool CompileScripts(RunContext& ctx, int32_t /*afterRemoval*/) {
   if (candidates.empty()) return true;
   log.StepLine("");
   log.StepLine("* Compilation de fichier JSS");
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const PackageFile& a, const PackageFile& b) {
-                     return a.CompileOrder < b.CompileOrder;
-                   });
+  std::stable_sort(
+      candidates.begin(), candidates.end(),
+      [](const PackageFile& a, const PackageFile& b) { return a.CompileOrder < b.CompileOrder; });
   bool failed = false;
   for (const PackageFile& candidate : candidates) {
     log.StepLine("- Script " + candidate.Name);
     if (!candidate.Selected || (candidate.Flags & FileNoCompile) ||
         (candidate.Flags & FileNoAdapt)) {
-      log.StepLine(" D\xE9s\xE9lectionn\xE9" "e par l'utilisateur");
+      log.StepLine(
+          " D\xE9s\xE9lectionn\xE9"
+          "e par l'utilisateur");
       continue;
     }
     const std::string path = ctx.Resolve(candidate.TargetPath) + candidate.Name;

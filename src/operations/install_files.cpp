@@ -42,11 +42,15 @@ bool InstallFiles(RunContext& ctx, int32_t backup) {
     }
     const std::string target = ctx.Resolve(file->TargetPath) + file->Name;
     if (backup && files.FileSize(target) >= 0) {
-      const std::string backupPath = backupRoot + ctx.RelativeFolder(file->TargetPath) + file->Name;
+      const std::string backupPath =
+          JoinFolder(backupRoot, ctx.RelativeFolder(file->TargetPath)) + file->Name;
       if (!EnsureFolders(files, backupPath)) {
         status = "! Le dossier de sauvegarde est inacc\xE9ssible\n";
       } else if (!files.CopyFile(target, backupPath, false)) {
-        status = "! La sauvegarde a \xE9" "chou\xE9" "e\n";
+        status =
+            "! La sauvegarde a \xE9"
+            "chou\xE9"
+            "e\n";
       }
     }
     if (item.checked) {
@@ -94,7 +98,7 @@ bool CopyFiles(RunContext& ctx) {
       result = false;
       continue;
     }
-    const std::string target = base + ctx.RelativeFolder(file->TargetPath) + file->Name;
+    const std::string target = JoinFolder(base, ctx.RelativeFolder(file->TargetPath)) + file->Name;
     if (!EnsureFolders(files, target)) {
       log.StepLine(texts::kFolderUnreachable + FolderPart(target));
       result = false;

@@ -32,6 +32,13 @@ std::string RunContext::RelativeFolder(const std::string& folder) const {
   return CopyRelativeFolder(jaws, destinations, folder);
 }
 
+std::string JoinFolder(const std::string& folder, const std::string& rest) {
+  if (!folder.empty() && folder.back() == '\\' && !rest.empty() && rest.front() == '\\') {
+    return folder + rest.substr(1);
+  }
+  return folder + rest;
+}
+
 bool IsSafeFileName(const std::string& name) {
   if (name.empty()) return false;
   if (name.find_first_of("\\/:") != std::string::npos) return false;

@@ -21,6 +21,8 @@ struct FileListItem {
 };
 
 struct RunContext {
+  RunContext(Core& c, PackageState& p, const JawsState& j, DestinationList& d, AdaptationState& a)
+      : core(c), package(p), jaws(j), destinations(d), adaptation(a) {}
   Core& core;
   PackageState& package;
   const JawsState& jaws;
@@ -41,6 +43,10 @@ struct RunContext {
   std::string Resolve(const std::string& folder) const;
   std::string RelativeFolder(const std::string& folder) const;
 };
+
+// `folder` followed by `rest`, with one "\" where both meet: the copy folder of a file that
+// belongs right in its destination is a lone "\".
+std::string JoinFolder(const std::string& folder, const std::string& rest);
 
 // True when a package file name can be written inside its target folder: not empty, no folder
 // separator, no drive and no "..", so that a package cannot write outside the folder it names.

@@ -61,7 +61,9 @@ int RunOperations(RunContext& ctx, int32_t operationFlags, int32_t& operationsDo
   OperationLog& log = ctx.core.log;
   Ui& ui = ctx.core.platform.ui;
   log.StepLine("");
-  log.StepLine("*** D\xE9" "but des op\xE9rations ");
+  log.StepLine(
+      "*** D\xE9"
+      "but des op\xE9rations ");
   ui.SetText(CancelButtonG, "Fermer");
   log.LogLine("");
   log.LogLine("*** Begin of process");
@@ -77,9 +79,12 @@ int RunOperations(RunContext& ctx, int32_t operationFlags, int32_t& operationsDo
   int focus = CancelButtonG;
   if (summary.empty()) {
     ui.MessageBox("Info",
-                  "Toutes les op\xE9rations ont \xE9t\xE9 \xE9" "ffectu\xE9 avec succ\xE9s !",
+                  "Toutes les op\xE9rations ont \xE9t\xE9 \xE9"
+                  "ffectu\xE9 avec succ\xE9s !",
                   MessageButtons::Ok, MessageIcon::Information);
-    log.StepLine("Toutes les op\xE9rations se sont termin\xE9" "es avec succ\xE9s ! ");
+    log.StepLine(
+        "Toutes les op\xE9rations se sont termin\xE9"
+        "es avec succ\xE9s ! ");
   } else {
     ui.MessageBox("Erreur",
                   "Des erreurs se sont produites : \n" + summary +

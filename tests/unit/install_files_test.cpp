@@ -39,10 +39,12 @@ TEST(InstallFiles, BacksUpEveryExistingFileAndInstallsTheCheckedOnes) {
   f.AddFile("other.jss", "other group", 0, true, /*group=*/1);
 
   EXPECT_TRUE(InstallFiles(f.ctx, OpBackup));
-  EXPECT_EQ(f.Steps(), (Lines{"", "* Installer les fichiers apr\xE8s la sauvegarde des anciens scrips",
-                              "- Fichier a.jss", " Install\xE9 avec succ\xE9s !",
-                              "- Fichier b.jss", " Non s\xE9l\xE9" "ctionn\xE9 !",
-                              "- Fichier c.jss", " Install\xE9 avec succ\xE9s !"}));
+  EXPECT_EQ(f.Steps(),
+            (Lines{"", "* Installer les fichiers apr\xE8s la sauvegarde des anciens scrips",
+                   "- Fichier a.jss", " Install\xE9 avec succ\xE9s !", "- Fichier b.jss",
+                   " Non s\xE9l\xE9"
+                   "ctionn\xE9 !",
+                   "- Fichier c.jss", " Install\xE9 avec succ\xE9s !"}));
   EXPECT_EQ(*f.File("a.jss"), "new a");
   EXPECT_EQ(*f.File("b.jss"), "old b");
   EXPECT_EQ(*f.File("sub\\c.jss"), "new c");
@@ -60,7 +62,10 @@ TEST(InstallFiles, AFailedBackupIsReportedButDoesNotStopTheInstall) {
   f.fp.files.FailWhen([](fake::FileOp op, const std::string&) { return op == fake::FileOp::Copy; });
   EXPECT_TRUE(InstallFiles(f.ctx, OpBackup));
   EXPECT_EQ(Lines(f.Steps().begin() + 2, f.Steps().end()),
-            (Lines{"- Fichier a.jss", "! La sauvegarde a \xE9" "chou\xE9" "e",
+            (Lines{"- Fichier a.jss",
+                   "! La sauvegarde a \xE9"
+                   "chou\xE9"
+                   "e",
                    " Install\xE9 avec succ\xE9s !"}));
   EXPECT_EQ(*f.File("a.jss"), "new a");
 }
@@ -71,9 +76,11 @@ TEST(InstallFiles, AnUnreachableDestinationFailsEveryCheckedFile) {
   f.AddFile("a.jss", "a");
   f.AddFile("b.jss", "b", 0, false);
   EXPECT_FALSE(InstallFiles(f.ctx, 0));
-  EXPECT_EQ(f.Steps(), (Lines{"", "* Installer les fichiers", "- Fichier a.jss",
-                              " Dossier de destination inacc\xE9ssible !", "Q:\\Settings\\",
-                              "- Fichier b.jss", " Non s\xE9l\xE9" "ctionn\xE9 !"}));
+  EXPECT_EQ(f.Steps(),
+            (Lines{"", "* Installer les fichiers", "- Fichier a.jss",
+                   " Dossier de destination inacc\xE9ssible !", "Q:\\Settings\\", "- Fichier b.jss",
+                   " Non s\xE9l\xE9"
+                   "ctionn\xE9 !"}));
 }
 
 TEST(InstallFiles, AWriteThatFailsIsReportedAndTheOthersGoOn) {
@@ -125,10 +132,10 @@ TEST(CopyFiles, BuildsTheTreeNamedAfterTheApplicationVersionAndGroup) {
   EXPECT_EQ(*f.fp.files.Content(base + "a.jss"), "a");
   EXPECT_EQ(*f.fp.files.Content(base + "sub\\c.jss"), "c");
   EXPECT_EQ(f.fp.files.Content(base + "b.jss"), nullptr);
-  EXPECT_EQ(f.Steps(), (Lines{"", "* Copier les fichiers dans un dossier", "- Fichier a.jss",
-                              " Copi\xE9 avec succ\xE9s !", "- Fichier b.jss",
-                              " Non s\xE9lectionn\xE9 !", "- Fichier c.jss",
-                              " Copi\xE9 avec succ\xE9s !"}));
+  EXPECT_EQ(f.Steps(),
+            (Lines{"", "* Copier les fichiers dans un dossier", "- Fichier a.jss",
+                   " Copi\xE9 avec succ\xE9s !", "- Fichier b.jss", " Non s\xE9lectionn\xE9 !",
+                   "- Fichier c.jss", " Copi\xE9 avec succ\xE9s !"}));
   EXPECT_EQ(f.core.log.Detailed()[1], "Base Folder " + base);
 }
 
@@ -137,9 +144,9 @@ TEST(CopyFiles, AnUnwritableDestinationFailsWithTheFolder) {
   f.destinations.entries[0].DestinationPath = "Q:\\";
   f.AddFile("a.jss", "a");
   EXPECT_FALSE(CopyFiles(f.ctx));
-  EXPECT_EQ(Lines(f.Steps().begin() + 3, f.Steps().end()),
-            (Lines{" Dossier de destination inacc\xE9ssible !",
-                   "Q:\\Notepad Scripts 2.1Jaws 2019\\"}));
+  EXPECT_EQ(
+      Lines(f.Steps().begin() + 3, f.Steps().end()),
+      (Lines{" Dossier de destination inacc\xE9ssible !", "Q:\\Notepad Scripts 2.1Jaws 2019\\"}));
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ struct OperationsFixture {
     fp.files.PutFile(core.mainExe, exe);
   }
 
-  std::vector<std::string> Steps() const { return core.log.Steps(); }
+  const std::vector<std::string>& Steps() const { return core.log.Steps(); }
   const std::string* File(const std::string& name) const {
     return fp.files.Content(std::string(kSettings) + name);
   }

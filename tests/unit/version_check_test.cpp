@@ -79,12 +79,12 @@ TEST(VersionCheck, ANewerEditionIsOfferedAndOpenedOnYes) {
     ASSERT_EQ(f.fp.ui.messages.size(), 1u);
     EXPECT_EQ(f.fp.ui.messages[0].title, "Info");
     EXPECT_EQ(f.fp.ui.messages[0].text,
-              "Nouvelle version disponible ! Voulez-vous la t\xE9l\xE9" "charger ?");
+              "Nouvelle version disponible ! Voulez-vous la t\xE9l\xE9"
+              "charger ?");
     EXPECT_EQ(f.fp.shell.opened, std::vector<std::string>{"https://example.org/new"});
     EXPECT_EQ(f.fp.network.requested, std::vector<std::string>{kUrl});
     EXPECT_FALSE(f.fp.files.Exists("C:\\Temp\\notepad-5.1.vzbVZB"));
-    const std::vector<std::string> log(f.core.log.Detailed().begin(),
-                                       f.core.log.Detailed().end());
+    const std::vector<std::string> log(f.core.log.Detailed().begin(), f.core.log.Detailed().end());
     EXPECT_EQ(log, (std::vector<std::string>{
                        "* Check for new version", " Current Date Version : 01/03/2012 10:00",
                        "- Find network ", " TemporaryFileVersion : C:\\Temp\\notepad-5.1.vzbVZB",
@@ -107,7 +107,9 @@ TEST(VersionCheck, NothingNewerMeansNoQuestion) {
     f.Serve(c.body);
     EXPECT_FALSE(f.Check(false));
     ASSERT_EQ(f.fp.ui.messages.size(), 1u) << c.body;
-    EXPECT_EQ(f.fp.ui.messages[0].text, "Pas de nouvelle version d\xE9tect\xE9" "e ! ");
+    EXPECT_EQ(f.fp.ui.messages[0].text,
+              "Pas de nouvelle version d\xE9tect\xE9"
+              "e ! ");
     EXPECT_EQ(f.core.log.Detailed().back(), " No new version !");
     EXPECT_TRUE(f.fp.shell.opened.empty());
 
@@ -124,7 +126,8 @@ TEST(VersionCheck, ADownloadFailureIsShownOnlyWhenAsked) {
   ASSERT_EQ(f.fp.ui.messages.size(), 1u);
   EXPECT_EQ(f.fp.ui.messages[0].title, "Erreur");
   EXPECT_EQ(f.fp.ui.messages[0].text,
-            "Impossible d'acc\xE9" "der au fichier, de version, distant !");
+            "Impossible d'acc\xE9"
+            "der au fichier, de version, distant !");
   EXPECT_EQ(f.core.log.Detailed().back(), "! Error, can't download VZB file");
 
   VersionFixture silent;

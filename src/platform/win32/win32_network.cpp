@@ -93,8 +93,8 @@ bool Win32Network::DownloadToFile(const std::string& url, const std::string& pat
   const std::wstring wideUrl = Widen(url);
   const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_UI |
                       INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTH;
-  InternetHandle request(InternetOpenUrlW(static_cast<HINTERNET>(session_), wideUrl.c_str(),
-                                          nullptr, 0, flags, 0));
+  InternetHandle request(
+      InternetOpenUrlW(static_cast<HINTERNET>(session_), wideUrl.c_str(), nullptr, 0, flags, 0));
   if (!request.get()) return false;
   DWORD status = 0;
   DWORD statusSize = sizeof(status);
