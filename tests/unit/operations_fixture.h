@@ -16,6 +16,7 @@
 namespace zebo::testing {
 
 inline constexpr char kSettings[] = "C:\\JAWS\\2019\\Settings\\fra\\";
+inline constexpr char kProgram[] = "C:\\Program Files\\JAWS2019\\";
 
 struct OperationsFixture {
   OperationsFixture() {
@@ -54,6 +55,30 @@ struct OperationsFixture {
     package.files.push_back(file);
     ctx.items.push_back({static_cast<int32_t>(package.files.size() - 1), checked});
     fp.files.PutFile(core.mainExe, exe);
+  }
+
+  // Installs the JAWS programs (compiler, kill tool, JAWS) in the target's program folder; the
+  // compiler ends with `compilerExit`.
+  void SetUpJawsPrograms(uint32_t compilerExit = 0) {
+    JawsTarget& target = destinations.entries[0];
+    target.InstallPath = kProgram;
+    target.RunTimePath = kProgram;
+    for (const char* name : {"scompile.exe", "JfwKill.Exe", "Jfw.Exe"}) {
+      fp.files.PutFile(std::string(kProgram) + name, "MZ");
+    }
+    fake::FakeProgram compiler;
+    compiler.exitCode = compilerExit;
+    fp.processes.SetProgram(std::string(kProgram) + "scompile.exe", compiler);
+    fp.processes.SetProgram(std::string(kProgram) + "JfwKill.Exe", {});
+    fp.processes.SetProgram(std::string(kProgram) + "Jfw.Exe", {});
+  }
+  // The sources the compiler was started on, in order.
+  std::vector<std::string> Compiled() const {
+    std::vector<std::string> out;
+    for (const auto& run : fp.processes.started) {
+      if (run.program.find("scompile") != std::string::npos) out.push_back(run.arguments);
+    }
+    return out;
   }
 
   const std::vector<std::string>& Steps() const { return core.log.Steps(); }
