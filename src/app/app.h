@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/core.h"
+#include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
 #include "package/package.h"
 
@@ -15,6 +16,7 @@ struct App {
   Core core;
   PackageState package;
   DestinationList destinations;
+  JawsState jaws;
   int32_t OperationFlags = 0;
 };
 

@@ -12,6 +12,8 @@ class Host {
   virtual bool MutexExists(const std::string& name) = 0;
   // Creates the named mutex, owned by this process until it ends. False when it cannot.
   [[nodiscard]] virtual bool CreateMutex(const std::string& name) = 0;
+  // Releases and closes the mutex this process created, if any.
+  virtual void CloseMutex() = 0;
   // Finds a top-level window whose title is exactly `title`; hides, minimises, then restores it.
   // False when there is none.
   virtual bool BringWindowForward(const std::string& title) = 0;

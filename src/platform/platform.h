@@ -6,6 +6,9 @@
 #include "platform/files.h"
 #include "platform/host.h"
 #include "platform/network.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/ui.h"
 
@@ -17,6 +20,9 @@ struct Platform {
   Sound& sound;
   Ui& ui;
   Host& host;
+  Registry& registry;
+  Shell& shell;
+  Processes& processes;
   Network& network;
 };
 

@@ -8,6 +8,7 @@
 
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_network.h"
+#include "platform/fake/fake_system.h"
 #include "platform/platform.h"
 
 namespace zebo::fake {
@@ -113,6 +114,7 @@ class FakeHost : public Host {
  public:
   bool MutexExists(const std::string& name) override;
   bool CreateMutex(const std::string& name) override;
+  void CloseMutex() override { mutexClosed = true; }
   bool BringWindowForward(const std::string& title) override;
   std::string ExecutablePath() override { return executablePath; }
   std::string CurrentFolder() override { return currentFolder; }
@@ -121,6 +123,7 @@ class FakeHost : public Host {
   std::vector<std::string> existingMutexes;
   std::vector<std::string> createdMutexes;
   bool canCreateMutex = true;
+  bool mutexClosed = false;
   std::vector<std::string> windowTitles;    // top-level windows of other programs
   std::vector<std::string> broughtForward;  // titles of the windows brought forward
   std::string executablePath = "C:\\Downloads\\Setup.exe";
@@ -134,8 +137,11 @@ struct FakePlatform {
   FakeSound sound;
   FakeUi ui;
   FakeHost host;
+  FakeRegistry registry;
+  FakeShell shell;
+  FakeProcesses processes;
   FakeNetwork network{files};
-  Platform platform{files, clock, sound, ui, host, network};
+  Platform platform{files, clock, sound, ui, host, registry, shell, processes, network};
 };
 
 }  // namespace zebo::fake

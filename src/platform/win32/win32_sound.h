@@ -1,0 +1,20 @@
+// Sound output through the system's sound player.
+#pragma once
+
+#include <string>
+
+#include "platform/sound.h"
+
+namespace zebo::win32 {
+
+class Win32Sound : public Sound {
+ public:
+  ~Win32Sound() override;
+  bool Open() override;
+  bool PlayWav(std::string_view wav) override;
+
+ private:
+  std::string playing_;  // the bytes of the sound being played: the player reads them as it goes
+};
+
+}  // namespace zebo::win32
