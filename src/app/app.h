@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "adaptation/adaptation_state.h"
 #include "core/core.h"
 #include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
@@ -18,6 +19,7 @@ struct App {
   DestinationList destinations;
   JawsState jaws;
   int32_t OperationFlags = 0;
+  AdaptationState adaptation;
 };
 
 }  // namespace zebo

@@ -1,4 +1,4 @@
-// Creating the folders on the way to a file.
+// Creating the missing folders on the way to a file.
 #pragma once
 
 #include <string>
@@ -7,8 +7,9 @@
 
 namespace zebo {
 
-// Makes sure the folder part of `path` (everything up to its last "\" or "/") exists as a folder,
-// creating the missing folders one after the other. False when one could not be created.
-[[nodiscard]] bool EnsureFolders(Files& files, const std::string& path);
+// Everything after the path's last "\" or "/" is ignored. 1 when the folder part exists as a
+// folder afterwards (also when it is empty: the current folder), 0 when a folder on the way could
+// not be created.
+[[nodiscard]] int EnsureFolders(Files& files, const std::string& path);
 
 }  // namespace zebo

@@ -23,10 +23,10 @@ TEST(EnsureFolders, CreatesOnlyWhatIsMissing) {
   EXPECT_TRUE(EnsureFolders(files, "C:\\A\\B\\C/name.jss"));
   EXPECT_TRUE(files.FolderExists("C:\\A\\B\\C"));
   EXPECT_EQ(files.Journal().size(), 2u);
-  // A component that is a file, a missing drive, and a path without any folder.
+  // A component that is a file, a missing drive.
   EXPECT_FALSE(EnsureFolders(files, "C:\\A\\file\\name.jss"));
   EXPECT_FALSE(EnsureFolders(files, "Q:\\new\\name.jss"));
-  EXPECT_FALSE(EnsureFolders(files, "name.jss"));
+  EXPECT_TRUE(EnsureFolders(files, "name.jss"));  // the current folder
 }
 
 TEST(InstallFiles, BacksUpEveryExistingFileAndInstallsTheCheckedOnes) {
