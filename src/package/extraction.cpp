@@ -38,8 +38,8 @@ bool EnsureFileBuffer(Core& core, PackageState& package, int64_t needed) {
 
 }  // namespace
 
-bool LoadPackagedBytes(Core& core, PackageState& package, const std::string& path,
-                       int64_t count, int64_t offset) {
+bool LoadPackagedBytes(Core& core, PackageState& package, const std::string& path, int64_t count,
+                       int64_t offset) {
   const size_t cut = path.find_last_of("\\/");
   const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
   const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
@@ -100,9 +100,8 @@ bool DecodePayload(Core&, PackageState& package, int32_t size, int32_t packedSiz
     return false;
   }
   std::copy_n(package.fileBuffer.begin(), packedSize, package.packBuffer.begin());
-  const size_t produced =
-      Jcalg1Decode(package.packBuffer.data(), static_cast<size_t>(packedSize),
-                   package.fileBuffer.data(), static_cast<size_t>(size));
+  const size_t produced = Jcalg1Decode(package.packBuffer.data(), static_cast<size_t>(packedSize),
+                                       package.fileBuffer.data(), static_cast<size_t>(size));
   // Fewer bytes than the record's size would leave stale bytes in the written file.
   return produced > 0 && produced == static_cast<size_t>(size);
 }
@@ -167,8 +166,7 @@ void PlayStartSound(Core& core, PackageState& package) {
   uint32_t bytesPerSecond = 0;
   ByteCursor header(package.fileBuffer.data(), size);
   if (!header.Seek(28) || !header.GetU32(bytesPerSecond)) bytesPerSecond = 0;
-  core.platform.clock.Sleep(
-      StartSoundWait(sound->Size, static_cast<int32_t>(bytesPerSecond)));
+  core.platform.clock.Sleep(StartSoundWait(sound->Size, static_cast<int32_t>(bytesPerSecond)));
 }
 
 }  // namespace zebo

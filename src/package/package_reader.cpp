@@ -19,12 +19,10 @@ void Damaged(Core& core, const std::string& what) {
 
 // Reads the info fields in file order; false at the first one that runs past the end.
 bool ReadInfo(PackageStream& in, PackageInfo& info) {
-  std::string* const texts[] = {&info.ApplicationName, &info.ApplicationVersion,
-                                &info.RecommendedWith, &info.RecommendedJaws,
-                                &info.ScriptName,      &info.ScriptVersion,
-                                &info.ScriptAuthor,    &info.Contact,
-                                &info.AuthorSite,      &info.ApplicationSite,
-                                &info.CreatedOn,       &info.VersionUrl};
+  std::string* const texts[] = {
+      &info.ApplicationName, &info.ApplicationVersion, &info.RecommendedWith, &info.RecommendedJaws,
+      &info.ScriptName,      &info.ScriptVersion,      &info.ScriptAuthor,    &info.Contact,
+      &info.AuthorSite,      &info.ApplicationSite,    &info.CreatedOn,       &info.VersionUrl};
   if (!in.ReadI32(info.Date)) return false;
   for (std::string* text : texts) {
     if (!ReadPackageString(in, *text)) return false;
@@ -65,8 +63,8 @@ bool ReadRecords(Core& core, PackageStream& in, PackageState& package, int64_t& 
         Damaged(core, "the record at " + Num(start) + " has a negative size");
         return false;
       case RecordStatus::PastEnd:
-        Damaged(core, "the content of the record at " + Num(start) +
-                          " runs past the end of the file");
+        Damaged(core,
+                "the content of the record at " + Num(start) + " runs past the end of the file");
         return false;
       case RecordStatus::TooLarge:
         Damaged(core, "the record at " + Num(start) + " announces " + Num(file.Size) +

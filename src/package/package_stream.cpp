@@ -33,8 +33,8 @@ bool PackageStream::Fill() {
   if (!file_.Seek(pos_)) return false;
   const int64_t want = std::min<int64_t>(static_cast<int64_t>(buffer_.size()), size_ - pos_);
   while (bufferLength_ < static_cast<size_t>(want)) {
-    const int64_t got = file_.Read(buffer_.data() + bufferLength_,
-                                   want - static_cast<int64_t>(bufferLength_));
+    const int64_t got =
+        file_.Read(buffer_.data() + bufferLength_, want - static_cast<int64_t>(bufferLength_));
     if (got <= 0) break;
     bufferLength_ += static_cast<size_t>(got);
   }
@@ -125,15 +125,14 @@ bool PackageStream::FindMarkerLine(std::string_view marker) {
 
   const auto first = static_cast<unsigned char>(marker[0]);
   std::vector<unsigned char> window(kBlock + n + 2);
-  size_t length = 0;            // bytes held in window
-  int64_t windowStart = pos_;   // file offset of window[0]
-  bool startsLine = true;       // whether window[0] starts a line
+  size_t length = 0;           // bytes held in window
+  int64_t windowStart = pos_;  // file offset of window[0]
+  bool startsLine = true;      // whether window[0] starts a line
   while (true) {
     // Top the window up with the next block of the file.
     if (!file_.Seek(windowStart + static_cast<int64_t>(length))) break;
-    const int64_t want =
-        std::min<int64_t>(static_cast<int64_t>(window.size() - length),
-                          size_ - windowStart - static_cast<int64_t>(length));
+    const int64_t want = std::min<int64_t>(static_cast<int64_t>(window.size() - length),
+                                           size_ - windowStart - static_cast<int64_t>(length));
     int64_t got = want > 0 ? file_.Read(window.data() + length, want) : 0;
     if (got < 0) got = 0;
     length += static_cast<size_t>(got);

@@ -56,8 +56,9 @@ constexpr FlagName kInfoFlags[] = {{"restartjaws", 0x01},
                                    {"checkatstart", 0x08},
                                    {"certified", 0x20},
                                    {"renameafterwrite", 0x80}};
-constexpr FlagName kFileFlags[] = {{"optional", 0x004}, {"adaptation", 0x010}, {"compile", 0x020},
-                                   {"noadapt", 0x080},  {"nocompile", 0x100},  {"protected", 0x800}};
+constexpr FlagName kFileFlags[] = {{"optional", 0x004},  {"adaptation", 0x010},
+                                   {"compile", 0x020},   {"noadapt", 0x080},
+                                   {"nocompile", 0x100}, {"protected", 0x800}};
 
 // Flag names (with or without their "Info" / "File" prefix) or numbers, separated by commas or
 // blanks.
@@ -132,6 +133,7 @@ bool ParseDate(std::string_view text, int32_t& seconds) {
 enum class Section { None, Package, Group, File, Sound };
 
 struct Parser {
+  Parser(Manifest& m, std::string& e) : manifest(m), error(e) {}
   Manifest& manifest;
   std::string& error;
   Section section = Section::None;
@@ -174,7 +176,8 @@ struct Parser {
         if (groupName.empty()) return Fail(sectionLine, "[group] needs a Name");
         if (std::find(manifest.groups.begin(), manifest.groups.end(), groupName) !=
             manifest.groups.end()) {
-          return Fail(sectionLine, "the group \"" + Cp1252ToUtf8(groupName) + "\" is defined twice");
+          return Fail(sectionLine,
+                      "the group \"" + Cp1252ToUtf8(groupName) + "\" is defined twice");
         }
         manifest.groups.push_back(groupName);
         break;
@@ -272,8 +275,9 @@ struct Parser {
     if (append) return Fail(line, "only texts can be continued with \"+=\"");
     if (key == "date") {
       if (!ParseDate(value, info.Date)) {
-        return Fail(line, "Date must be day/month/year hour:minute, e.g. 11/12/2026 10:30 "
-                          "(years 1970 to 2037)");
+        return Fail(line,
+                    "Date must be day/month/year hour:minute, e.g. 11/12/2026 10:30 "
+                    "(years 1970 to 2037)");
       }
       dateGiven = true;
       return true;
@@ -296,8 +300,8 @@ struct Parser {
     }
     if (key == "passworddigest") {
       const std::string digest(value);
-      if (!digest.empty() &&
-          (digest.size() != 32 || digest.find_first_not_of("0123456789abcdef") != std::string::npos)) {
+      if (!digest.empty() && (digest.size() != 32 ||
+                              digest.find_first_not_of("0123456789abcdef") != std::string::npos)) {
         return Fail(line, "PasswordDigest must be 32 lower-case hexadecimal digits");
       }
       info.PasswordDigest = digest;
@@ -431,10 +435,10 @@ bool ParseManifest(std::string_view text, const LocalTime& now, Manifest& manife
   manifest = Manifest{};
   error.clear();
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  Parser parser{manifest, error};
+  Parser parser(manifest, error);
   int number = 0;
   size_t start = 0;
-  while (start <= text.size()) {
+  while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(start, end - start);
@@ -443,7 +447,7 @@ bool ParseManifest(std::string_view text, const LocalTime& now, Manifest& manife
     if (!parser.Line(number, line)) return false;
     start = end + 1;
   }
-  return parser.Finish(number, now);
+  return parser.Finish(std::max(number, 1), now);
 }
 
 }  // namespace zebo::pack

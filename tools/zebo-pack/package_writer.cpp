@@ -10,8 +10,7 @@ namespace zebo::pack {
 void AppendPackageString(std::string& out, std::string_view text) {
   AppendLe32(out, static_cast<int32_t>(text.size()));
   std::string bytes(text);
-  ScrambleBytes(reinterpret_cast<unsigned char*>(bytes.data()),
-                static_cast<int64_t>(bytes.size()));
+  ScrambleBytes(reinterpret_cast<unsigned char*>(bytes.data()), static_cast<int64_t>(bytes.size()));
   out += bytes;
 }
 
@@ -27,8 +26,8 @@ std::string WritePackage(const PackageInfo& info, const std::vector<std::string>
     AppendPackageString(out, *text);
   }
   AppendLe32(out, info.Flags);
-  for (const std::string* text : {&info.PasswordDigest, &info.Reserved, &info.Comments,
-                                  &info.Alias}) {
+  for (const std::string* text :
+       {&info.PasswordDigest, &info.Reserved, &info.Comments, &info.Alias}) {
     AppendPackageString(out, *text);
   }
   for (const std::string& group : groups) AppendPackageString(out, group);

@@ -1,0 +1,4 @@
+; Déclarations globales des scripts de Bloc-notes Plus
+
+Globals
+	Int gbBnpWelcomed

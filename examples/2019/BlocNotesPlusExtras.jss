@@ -1,0 +1,7 @@
+; Commandes facultatives de Bloc-notes Plus
+
+Include "HjConst.jsh"
+
+Script BnpReadWholeLine ()
+	SayLine ()
+EndScript

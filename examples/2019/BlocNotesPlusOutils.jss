@@ -1,0 +1,7 @@
+; Outils réservés aux testeurs de Bloc-notes Plus (fichier protégé)
+
+Include "HjConst.jsh"
+
+Script BnpSpeakVersion ()
+	SayString ("Outils de test Bloc-notes Plus")
+EndScript
