@@ -48,3 +48,18 @@ if(win32_test_sources)
   target_compile_options(win32_tests PRIVATE -Wno-error)
   add_test(NAME win32_tests COMMAND win32_tests)
 endif()
+
+# The end-to-end tests: the real ZeBo.exe of this build, driven from outside with the keyboard.
+file(GLOB e2e_harness_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/harness/*.cpp)
+file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(e2e_harness_sources AND e2e_sources AND TARGET ZeBo)
+  add_library(zebo_e2e_harness STATIC ${e2e_harness_sources})
+  target_link_libraries(zebo_e2e_harness PUBLIC user32 gdi32)
+  add_executable(e2e_tests ${e2e_sources})
+  target_link_libraries(e2e_tests PRIVATE zebo_e2e_harness gtest gmock)
+  target_link_options(e2e_tests PRIVATE -municode)
+  target_compile_options(e2e_tests PRIVATE -Wno-error)
+  add_dependencies(e2e_tests ZeBo)
+  add_test(NAME e2e_tests COMMAND e2e_tests --zebo=$<TARGET_FILE:ZeBo>
+           --out=${CMAKE_BINARY_DIR}/e2e-output)
+endif()

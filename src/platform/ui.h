@@ -158,6 +158,8 @@ class Ui {
   virtual void RemoveFirstLine(int control) = 0;
   virtual void ClearLines(int control) = 0;
   virtual void SelectAllText(int control) = 0;
+  // Puts the caret at the start of the text with nothing selected, so reading starts at line 1.
+  virtual void SetCaretToStart(int control) = 0;
   // Wraps lines at the control's width.
   virtual void SetWordWrap(int control, bool wrap) = 0;
 
