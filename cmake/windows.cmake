@@ -60,6 +60,10 @@ if(e2e_harness_sources AND e2e_sources AND TARGET ZeBo)
   target_link_options(e2e_tests PRIVATE -municode)
   target_compile_options(e2e_tests PRIVATE -Wno-error)
   add_dependencies(e2e_tests ZeBo)
+  # Tells what a program shows while it runs (the demo uses it).
+  add_executable(watch_program ${CMAKE_SOURCE_DIR}/tests/e2e/tools/watch_program.cpp)
+  target_link_libraries(watch_program PRIVATE zebo_e2e_harness)
+  target_link_options(watch_program PRIVATE -municode)
   add_test(NAME e2e_tests COMMAND e2e_tests --zebo=$<TARGET_FILE:ZeBo>
            --out=${CMAKE_BINARY_DIR}/e2e-output)
 endif()

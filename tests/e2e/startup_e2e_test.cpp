@@ -49,5 +49,33 @@ TEST(StartupE2E, ASecondCopyEndsAtOnceWithoutAWindow) {
   EXPECT_EQ(first.Wait(kEndLimit), std::optional<DWORD>(0));
 }
 
+// A copy that is still starting holds the mutex and has the title "ZeBo": this test plays it.
+TEST(StartupE2E, ASecondCopyBringsTheStartingCopyForward) {
+  HANDLE mutex = ::CreateMutexW(nullptr, TRUE, L"ZeBo");
+  ASSERT_NE(mutex, nullptr);
+  HWND starting = ::CreateWindowExW(0, L"STATIC", L"ZeBo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                    300, 200, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(starting, nullptr);
+  ::ShowWindow(starting, SW_MINIMIZE);
+  ASSERT_TRUE(::IsIconic(starting));
+
+  Program second;
+  ASSERT_TRUE(second.Start(TestSettings().zeboExe));
+  // The other copy moves our window through messages to this thread: keep taking them.
+  WaitUntil(
+      [&] {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+        return !second.Running();
+      },
+      kStartLimit, 5);
+  EXPECT_EQ(second.Wait(0), std::optional<DWORD>(0));
+  EXPECT_TRUE(::IsWindowVisible(starting));
+  EXPECT_FALSE(::IsIconic(starting));
+  ::DestroyWindow(starting);
+  ::ReleaseMutex(mutex);
+  ::CloseHandle(mutex);
+}
+
 }  // namespace
 }  // namespace zebo::e2e

@@ -7,6 +7,9 @@
 namespace zebo::e2e {
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {
+  // A window that just appeared may not have painted yet: have it paint now, children too.
+  ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ::Sleep(100);  // and give the display a moment to show it
   RECT rect;
   if (!::GetWindowRect(window, &rect)) return false;
   const int width = rect.right - rect.left;

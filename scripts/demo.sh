@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The demonstration: builds the Windows programs that Wine can run here, packs the example script
+# set into an installer with the author's tool (when both exist), lists it, and runs it under Wine.
+# ZEBO_DEMO_MANIFEST picks another manifest; ZEBO_DEMO_LIMIT (seconds, default 120) ends an
+# installer that nobody answers on the virtual display.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/build-wintest.sh || { echo "demo: the Windows build failed"; exit 1; }
+source scripts/wine-env.sh
+stub=$ZEBO_WINBUILD/ZeBo.exe
+pack=dist/zebo-pack
+[ -x "$pack" ] || pack=build/native/zebo-pack
+out=build/demo
+mkdir -p "$out"
+limit=${ZEBO_DEMO_LIMIT:-120}
+
+manifest=${ZEBO_DEMO_MANIFEST:-examples/package.ini}
+installer=$stub
+if [ ! -x "$pack" ]; then
+  echo "demo: no author's tool yet ($pack); running the bare stub"
+elif [ ! -f "$manifest" ]; then
+  echo "demo: no manifest $manifest yet; running the bare stub"
+else
+  installer=$out/Setup.exe
+  rm -f "$installer"
+  if [ -x scripts/build-example.sh ] && [ -z "${ZEBO_DEMO_MANIFEST:-}" ]; then
+    echo "demo: scripts/build-example.sh $pack $stub $installer"
+    scripts/build-example.sh "$pack" "$stub" "$installer" "$out/example"
+  else
+    echo "demo: $pack build $manifest -o $installer --stub $stub"
+    "$pack" build "$manifest" -o "$installer" --stub "$stub"
+  fi || { echo "demo: packing failed"; exit 1; }
+  echo "demo: $pack list $installer"
+  "$pack" list "$installer"
+fi
+
+# On the virtual display nobody answers: message boxes are answered with Enter.
+answer=
+[ -n "${ZEBO_XVFB_PID:-}" ] && answer=--answer
+echo "demo: running $installer under Wine ($ZEBO_WINE, display $DISPLAY, at most ${limit}s)"
+"$ZEBO_WINE" "$ZEBO_WINBUILD/watch_program.exe" "$installer" $answer --limit="$limit" 2>&1 |
+  grep -v '^ALSA lib'
+exit "${PIPESTATUS[0]}"
