@@ -5,10 +5,9 @@
 
 #include "adaptation/adaptation_texts.h"
 #include "adaptation/alias_update.h"
-#include "adaptation/backup.h"
 #include "adaptation/directives.h"
-#include "adaptation/insert.h"
-#include "adaptation/removal.h"
+#include "adaptation/insertion.h"
+#include "adaptation/script_scan.h"
 #include "core/cp1252.h"
 #include "jaws/compiler.h"
 #include "operations/texts.h"
@@ -23,8 +22,14 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// A tag the removal can find again: not empty, no bracket or line break, no final blank.
 bool TagUsable(const std::string& tag) {
-  return !tag.empty() && tag.find_first_of("[]\r\n") == std::string::npos;
+  return !tag.empty() && tag.find_first_of("[]\r\n") == std::string::npos && tag.back() != ' ';
+}
+
+BackupPlace BackupPlaceOf(const RunContext& ctx) {
+  return {BackupFolderOf(ctx.Target().DestinationPath, ctx.package.info.ScriptName),
+          ctx.jaws.folders.User, ctx.jaws.folders.AllUsers};
 }
 
 }  // namespace
@@ -68,7 +73,7 @@ bool ApplyAdaptations(RunContext& ctx, int32_t removeOnly) {
         for (const std::string& error : errors) log.StepLine(error);
         return false;
       }
-      BackupFile(ctx.core, ctx.package.info, ctx.Target(), source);
+      (void)BackupFile(ctx.core, BackupPlaceOf(ctx), source);
       if (!LoadScriptText(files, state, source)) {
         log.StepLine("! Erreur durant le chargement");
         return false;
@@ -94,9 +99,7 @@ bool ApplyAdaptations(RunContext& ctx, int32_t removeOnly) {
     }
     // The source changes only by one replacing rename of the complete new text, so an
     // interruption leaves either the old or the new source, never a part of one.
-    const std::string temporary = source + ".Tmp";
-    if (!SaveScriptText(files, state, temporary) || !files.ReplaceFile(temporary, source)) {
-      (void)files.DeleteFile(temporary);
+    if (!ReplaceScriptFile(files, state, source)) {
       log.StepLine("! Erreur durant l'enregistrement");
       return false;
     }
@@ -111,7 +114,9 @@ bool ApplyAdaptations(RunContext& ctx, int32_t removeOnly) {
 }
 
 bool UpdateAliases(RunContext& ctx, int32_t remove) {
-  return AliasUpdate(ctx.core, ctx.package, ctx.Target(), remove);
+  const std::string aliasFile = ctx.Resolve(ctx.Target().DestinationPath) + "ConfigNames.Ini";
+  return AliasUpdate(ctx.core, remove, aliasFile, ctx.aliasText, ctx.package.info.ScriptName,
+                     BackupPlaceOf(ctx)) != 0;
 }
 
 void CheckSensitiveFunctions(RunContext& ctx) {
@@ -123,8 +128,8 @@ void CheckSensitiveFunctions(RunContext& ctx) {
       continue;
     }
     if (!ExtractFile(ctx.core, ctx.package, "", true, false)) continue;
-    const size_t size = std::min(static_cast<size_t>(std::max(file->Size, 0)),
-                                 ctx.package.fileBuffer.size());
+    const size_t size =
+        std::min(static_cast<size_t>(std::max(file->Size, 0)), ctx.package.fileBuffer.size());
     std::string text(reinterpret_cast<const char*>(ctx.package.fileBuffer.data()), size);
     text = text.substr(0, text.find('\0'));
     (void)ParseAdaptationFile(ctx.core.platform.files, ctx.adaptation, "", text);
@@ -137,17 +142,20 @@ void CheckSensitiveFunctions(RunContext& ctx) {
     }
     if (report.empty()) continue;
     log.StepLine("");
-    log.StepLine("- Adaptation de fonctions sensible \xE0 la s\xE9" "curit\xE9 par " + file->Name);
+    log.StepLine(
+        "- Adaptation de fonctions sensible \xE0 la s\xE9"
+        "curit\xE9 par " +
+        file->Name);
     report.pop_back();  // one entry of lines: no empty line after the last one
     log.StepLine(report);
     found = true;
   }
   if (found) {
-    ctx.core.platform.ui.MessageBox(
-        "Attention",
-        "Detection de l'utilisation de fonction sensible \xE0 la s\xE9" "curit\xE9.\n"
-        "Etes-vous sur de l'int\xE9grit\xE9 de ces scripts ?",
-        MessageButtons::Ok, MessageIcon::Warning);
+    ctx.core.platform.ui.MessageBox("Attention",
+                                    "Detection de l'utilisation de fonction sensible \xE0 la s\xE9"
+                                    "curit\xE9.\n"
+                                    "Etes-vous sur de l'int\xE9grit\xE9 de ces scripts ?",
+                                    MessageButtons::Ok, MessageIcon::Warning);
   }
 }
 

@@ -33,13 +33,51 @@ class QuietHost : public Host {
   [[noreturn]] void ExitProcess(int code) override;
 };
 
+class QuietRegistry : public Registry {
+ public:
+  std::string EnumerateSubkey(RegistryRoot, const std::string&, uint32_t) override { return {}; }
+  std::string ReadString(RegistryRoot, const std::string&, const std::string&) override {
+    return {};
+  }
+};
+
+class QuietShell : public Shell {
+ public:
+  std::string SpecialFolderPath(SpecialFolder) override { return {}; }
+  bool OpenAddress(const std::string&) override { return false; }
+};
+
+class QuietProcesses : public Processes {
+ public:
+  WindowsVersionClass VersionClass() override { return WindowsVersionClass::Nt6OrLater; }
+  std::vector<ProcessEntry> Snapshot() override { return {}; }
+  std::string ExecutablePath(uint32_t) override { return {}; }
+  uint32_t Start(const std::string&, const std::string&, const std::string&, WindowMode) override {
+    return 0;
+  }
+  bool Wait(uint32_t, uint32_t) override { return false; }
+  uint32_t ExitCode(uint32_t) override { return 0; }
+  void Release(uint32_t) override {}
+};
+
+class QuietNetwork : public Network {
+ public:
+  bool Start() override { return false; }
+  bool DownloadToFile(const std::string&, const std::string&) override { return false; }
+};
+
 // The files given, the other services quiet.
 struct ToolPlatform {
-  explicit ToolPlatform(Files& f) : platform{f, clock, sound, ui, host} {}
+  explicit ToolPlatform(Files& f)
+      : platform{f, clock, sound, ui, host, registry, shell, processes, network} {}
   QuietClock clock;
   QuietSound sound;
   QuietUi ui;
   QuietHost host;
+  QuietRegistry registry;
+  QuietShell shell;
+  QuietProcesses processes;
+  QuietNetwork network;
   Platform platform;
 };
 
