@@ -32,6 +32,21 @@ BackupPlace BackupPlaceOf(const RunContext& ctx) {
           ctx.jaws.folders.User, ctx.jaws.folders.AllUsers};
 }
 
+std::string FilePart(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The backup of a settings file reports its trouble to the detailed log only; the user is told
+// here when the copy that would let them go back is missing or differs from the file as it was.
+void ReportFailedBackup(RunContext& ctx, const std::string& path, const std::string& before) {
+  std::string copy;
+  const std::string backup = BackupPlaceOf(ctx).backupFolder + FilePart(path);
+  if (!ReadWholeFile(ctx.core.platform.files, backup, copy) || copy != before) {
+    ctx.core.log.StepLine(texts::kBackupFailed + FilePart(path));
+  }
+}
+
 }  // namespace
 
 bool ApplyAdaptations(RunContext& ctx, int32_t removeOnly) {
@@ -73,7 +88,10 @@ bool ApplyAdaptations(RunContext& ctx, int32_t removeOnly) {
         for (const std::string& error : errors) log.StepLine(error);
         return false;
       }
+      std::string before;
+      const bool existed = ReadWholeFile(files, source, before);
       (void)BackupFile(ctx.core, BackupPlaceOf(ctx), source);
+      if (existed) ReportFailedBackup(ctx, source, before);
       if (!LoadScriptText(files, state, source)) {
         log.StepLine("! Erreur durant le chargement");
         return false;
@@ -115,8 +133,13 @@ bool ApplyAdaptations(RunContext& ctx, int32_t removeOnly) {
 
 bool UpdateAliases(RunContext& ctx, int32_t remove) {
   const std::string aliasFile = ctx.Resolve(ctx.Target().DestinationPath) + "ConfigNames.Ini";
-  return AliasUpdate(ctx.core, remove, aliasFile, ctx.aliasText, ctx.package.info.ScriptName,
-                     BackupPlaceOf(ctx)) != 0;
+  std::string before;
+  const bool backedUp = !TrimBlanks(ctx.aliasText).empty() &&
+                        ReadWholeFile(ctx.core.platform.files, aliasFile, before);
+  const int result = AliasUpdate(ctx.core, remove, aliasFile, ctx.aliasText,
+                                 ctx.package.info.ScriptName, BackupPlaceOf(ctx));
+  if (backedUp) ReportFailedBackup(ctx, aliasFile, before);
+  return result != 0;
 }
 
 void CheckSensitiveFunctions(RunContext& ctx) {

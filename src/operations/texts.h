@@ -13,6 +13,10 @@ inline constexpr char kCompileFailed[] =
     "! La compilation a \xE9"
     "chou\xE9"
     "e";
+inline constexpr char kBackupFailed[] =
+    "! La sauvegarde a \xE9"
+    "chou\xE9"
+    "e : ";
 inline constexpr char kCompileDone[] =
     " Compilation effectu\xE9"
     "e avec succ\xE9s !";

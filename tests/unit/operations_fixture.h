@@ -18,6 +18,15 @@ namespace zebo::testing {
 inline constexpr char kSettings[] = "C:\\JAWS\\2019\\Settings\\fra\\";
 inline constexpr char kProgram[] = "C:\\Program Files\\JAWS2019\\";
 
+inline constexpr char kOldDefault[] =
+    "Include \"HjConst.jsh\"\r\n\r\nVoid Function AutoStartEvent ()\r\nSayString (\"hi\")\r\n"
+    "EndFunction\r\n";
+inline constexpr char kOldConfigNames[] = "[ConfigNames]\r\nWinword=Word\r\n";
+inline constexpr char kAdaptation[] =
+    "; merge_file Default.jss\r\n; merge_tag Bloc\r\n"
+    "; merge_addendfunction AutoStartEvent BlocStart ()\r\n"
+    "Void Function BlocStart ()\r\nEndFunction\r\n";
+
 struct OperationsFixture {
   OperationsFixture() {
     core.mainExe = "C:\\Downloads\\Setup.exe";
@@ -79,6 +88,34 @@ struct OperationsFixture {
       if (run.program.find("scompile") != std::string::npos) out.push_back(run.arguments);
     }
     return out;
+  }
+
+  // A script set with a compiled script, a plain file and an adaptation of Default.jss, aliases,
+  // and a settings folder that already holds Default.jss, ConfigNames.Ini and an old Bloc.jss.
+  void SetUpFullInstall() {
+    SetUpJawsPrograms();
+    fp.files.PutFile(std::string(kSettings) + "Default.jss", kOldDefault);
+    fp.files.PutFile(std::string(kSettings) + "ConfigNames.Ini", kOldConfigNames);
+    fp.files.PutFile(std::string(kSettings) + "Bloc.jss", "old bloc");
+    AddFile("Bloc.jss", "Script Hello ()\r\nEndScript\r\n", FileCompile, true, 0, 2);
+    AddFile("Bloc.jkm", "[Common Keys]\r\n");
+    AddFile("BlocAdapt.jss", kAdaptation, FileAdaptation, true, 0, 1);
+    ctx.aliasText = "notepad; wordpad";
+  }
+  // Gives a packaged file another content.
+  void ReplaceContent(size_t index, const std::string& content) {
+    PackageFile& file = package.files[index];
+    file.Size = file.PackedSize = static_cast<int32_t>(content.size());
+    file.DataOffset = static_cast<int64_t>(exe.size());
+    std::string stored = content;
+    ScrambleBytes(reinterpret_cast<unsigned char*>(stored.data()),
+                  static_cast<int64_t>(stored.size()));
+    exe += stored;
+    fp.files.PutFile(core.mainExe, exe);
+  }
+  std::string Content(const std::string& name) const {
+    const std::string* content = File(name);
+    return content ? *content : "<missing>";
   }
 
   const std::vector<std::string>& Steps() const { return core.log.Steps(); }
