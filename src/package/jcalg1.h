@@ -15,7 +15,20 @@ uint32_t Jcalg1Checksum(const unsigned char* data, size_t size);
 // checksum mismatch). An empty stream also gives 0.
 size_t Jcalg1Decode(const unsigned char* in, size_t inSize, unsigned char* out, size_t outCapacity);
 
+// The full outcome of one decoding, for callers that must tell an empty stream from a damaged one
+// or that pack several streams one after the other.
+struct Jcalg1Result {
+  bool ok = false;      // the stream is sound, produced exactly its size and its checksum matched
+  size_t produced = 0;  // bytes written to the output (its size when ok)
+  size_t consumed = 0;  // bytes of input used: the header and every word read (when ok)
+};
+Jcalg1Result Jcalg1DecodeStream(const unsigned char* in, size_t inSize, unsigned char* out,
+                                size_t outCapacity);
+
 // The uncompressed size the header announces, or -1 when the data do not start with a header.
 int64_t Jcalg1DeclaredSize(const unsigned char* in, size_t inSize);
+
+// The header's length: signature, size and checksum.
+inline constexpr size_t kJcalg1HeaderSize = 10;
 
 }  // namespace zebo
