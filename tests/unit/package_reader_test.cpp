@@ -283,7 +283,7 @@ TEST(ScanPackage, RefusesNegativeAndOversizedRecords) {
       {"negative packed size", 3, -5, false},
       {"packed size past the end", 3, 0x7FFFFFFF, false},
       {"scrambled size past the end", 2, 0x7FFFFFFF, false},
-      {"compressed size over the cap", 2, 300 * 1024 * 1024, true},
+      {"compressed size over the cap", 2, kMaxUnpackedSize + 1, true},
   };
   auto entries = SampleEntries();
   entries[0].content = std::string(40, 'a');

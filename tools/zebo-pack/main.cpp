@@ -7,10 +7,9 @@
 #include "tools/zebo-pack/commands.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
 #include "core/cp1252.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/windows_api.h"
 #else
 #include <unistd.h>
 
