@@ -355,6 +355,8 @@ void InsertAdaptations(AdaptationState& state) {
   size_t previousStart = npos;
   size_t previousEnd = npos;
   size_t nextToDisable = 0;  // physical lines that start before this were handled
+  const size_t lastFilled = source.find_last_not_of('\n');
+  const size_t emptyTail = lastFilled == std::string::npos ? 0 : lastFilled + 2;
   size_t pos = 0;
   while (pos < scan.size()) {
     const void* hit = std::memchr(scan.data() + pos, '\n', scan.size() - pos);
@@ -447,6 +449,9 @@ void InsertAdaptations(AdaptationState& state) {
       // Every physical line, also those a block comment joins into this one.
       size_t start = nextToDisable > line.start ? nextToDisable : line.start;
       while (start <= lineFeed) {
+        // Not the empty lines that end the text (a block left open to the end of the source):
+        // the preparation adds one at each application, and a mark would keep it for good.
+        if (start >= emptyTail) break;
         output.Insert(start, state.DisableMark);
         const void* next = std::memchr(source.data() + start, '\n', lineFeed - start);
         if (!next) break;

@@ -119,11 +119,13 @@ bool EqualsFolded(std::string_view text, size_t start, size_t end, std::string_v
   return true;
 }
 
-std::string BuildScanText(std::string_view text) {
+// One pass of the scanner over the text, writing the scan copy and calling onLineEnd at each line
+// feed.
+template <class OnLineEnd>
+void ScanPass(std::string_view text, std::string& scan, OnLineEnd&& onLineEnd) {
   const auto& table = LowerTable();
-  std::string scan(text.size(), ' ');
+  scan.assign(text.size(), ' ');
   Scanner scanner;
-  auto noLineEnd = [](size_t, const Scanner&) {};
   const size_t n = text.size();
   size_t i = 0;
   while (i < n) {
@@ -140,13 +142,22 @@ std::string BuildScanText(std::string_view text) {
       }
       if (i == n) break;
     }
-    const bool blank = scanner.Step(text, i, noLineEnd);
+    const bool blank = scanner.Step(text, i, onLineEnd);
     if (!blank) {
       const auto c = static_cast<unsigned char>(text[i]);
       scan[i] = c == '\t' ? ' ' : static_cast<char>(table[c]);
     }
     ++i;
   }
+}
+
+void BuildScanText(std::string_view text, std::string& scan) {
+  ScanPass(text, scan, [](size_t, const Scanner&) {});
+}
+
+std::string BuildScanText(std::string_view text) {
+  std::string scan;
+  BuildScanText(text, scan);
   return scan;
 }
 
@@ -169,18 +180,23 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
   state.InsertMark = InsertMarkOf(tag);
   state.DisableMark = DisableMarkOf(tag);
 
-  // Line ends become single line feeds; a carriage return inside a line goes too.
-  std::string text;
+  // Line ends become single line feeds; a carriage return inside a line goes too. Done in place,
+  // like the deletions below, so a large source is not copied.
+  std::string& text = state.ScriptText;
   {
-    const std::string& in = state.ScriptText;
-    text.reserve(in.size() + 1);
-    size_t start = 0;
-    while (start < in.size()) {
-      const void* hit = std::memchr(in.data() + start, '\r', in.size() - start);
-      const size_t end =
-          hit ? static_cast<size_t>(static_cast<const char*>(hit) - in.data()) : in.size();
-      text.append(in, start, end - start);
-      start = end + 1;
+    const void* first = std::memchr(text.data(), '\r', text.size());
+    if (first) {
+      size_t to = static_cast<size_t>(static_cast<const char*>(first) - text.data());
+      size_t from = to + 1;
+      while (from < text.size()) {
+        const void* hit = std::memchr(text.data() + from, '\r', text.size() - from);
+        const size_t end =
+            hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data()) : text.size();
+        std::memmove(text.data() + to, text.data() + from, end - from);
+        to += end - from;
+        from = end + 1;
+      }
+      text.resize(to);
     }
     text.push_back('\n');
   }
@@ -203,6 +219,9 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
     const size_t commentStart = s.commentStart;
     size_t lastSemi = commentStart - 1;  // the ";" that opened the comment
     size_t semiSearched = commentStart;
+    // A line that starts with this tag's disable mark was disabled whole: what follows the mark
+    // is the line as it was, code and strings included, and holds no mark of its own.
+    bool disabledLine = commentStart - 1 == lineStart;
     ForEachBracketPair(view, commentStart, lineFeed,
                        [&](size_t open, size_t close, size_t a, size_t b) -> size_t {
                          if (EqualsFolded(view, a, b, tagMark)) {
@@ -217,40 +236,27 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
                              ++semiSearched;
                            }
                            cut(lastSemi, close + 1);
-                           return close + 1;
+                           return disabledLine ? std::string_view::npos : close + 1;
                          }
+                         disabledLine = false;
                          // Go on after this "[": another "[" inside may open the mark.
                          return open + 1;
                        });
   };
-  Scanner scanner;
-  const size_t n = text.size();
-  size_t i = 0;
-  while (i < n) {
-    i = scanner.SkipLineComment(view, i);
-    if (i == n) break;
-    if (!scanner.inString && !scanner.inLineComment && !scanner.inBlockComment &&
-        !scanner.skipSlash) {
-      while (i < n && !kSpecial[static_cast<unsigned char>(text[i])]) ++i;
-      if (i == n) break;
-    }
-    (void)scanner.Step(view, i, examine);
-    ++i;
-  }
-
+  // The scan copy comes with the walk; when lines or marks go, it is made again from the text as
+  // the removal leaves it, so that the insertion sees the restored lines as code.
+  ScanPass(view, state.ScanText, examine);
   if (!cuts.empty()) {
-    std::string kept;
-    kept.reserve(text.size());
-    size_t from = 0;
-    for (const auto& [start, end] : cuts) {
-      kept.append(text, from, start - from);
-      from = end;
+    size_t to = cuts.front().first;
+    for (size_t k = 0; k < cuts.size(); ++k) {
+      const size_t from = cuts[k].second;
+      const size_t end = k + 1 < cuts.size() ? cuts[k + 1].first : text.size();
+      std::memmove(text.data() + to, text.data() + from, end - from);
+      to += end - from;
     }
-    kept.append(text, from, std::string::npos);
-    text = std::move(kept);
+    text.resize(to);
+    BuildScanText(text, state.ScanText);
   }
-  state.ScriptText = std::move(text);
-  state.ScanText = BuildScanText(state.ScriptText);
 }
 
 }  // namespace zebo

@@ -13,6 +13,8 @@ namespace zebo {
 // ";" comments, "/* */" comments and strings as blanks (a string keeps its two quotes). A line
 // feed inside a block comment is blanked too, which joins the comment's lines.
 std::string BuildScanText(std::string_view text);
+// The same into `scan`, reusing its storage.
+void BuildScanText(std::string_view text, std::string& scan);
 
 // True when a line, scanned on its own, ends inside a string or a block comment: a mark written
 // after it would not be seen as a comment.

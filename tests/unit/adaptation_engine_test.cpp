@@ -192,6 +192,16 @@ TEST(AdaptationInsert, ReplacedBlockDisablesEveryLineOfAMultiLineComment) {
   EXPECT_EQ(Apply(applied, adaptation), applied);
 }
 
+TEST(AdaptationInsert, BlockLeftOpenToTheEndDoesNotGrow) {
+  // The empty lines that end the text are not disabled: the preparation adds one each time.
+  for (const std::string source : {"Script SayLine ()\r\n  X ()\r\n", "Script SayLine ()\r\n  X ()",
+                                   "Script SayLine ()\r\n\r\n"}) {
+    const std::string once = Apply(source, kReplaceSayLine);
+    EXPECT_EQ(once.rfind("Script SayLine (); [ ZeBoComment-MyApp ]\r\n", 0), 0u) << once;
+    EXPECT_EQ(Apply(once, kReplaceSayLine), once);
+  }
+}
+
 TEST(AdaptationInsert, HeaderEndingInAStringCannotBeReplaced) {
   const Outcome outcome =
       Adapt(Crlf({"Script SayLine () \"open", "EndScript"}), kReplaceSayLine, true);
@@ -233,6 +243,9 @@ TEST(AdaptationRemove, MarksOfTheTagOnly) {
       {"a bracket in the author's own comment does not hide the mark",
        Crlf({"A", "X () ; see [note ; [ ZeBo-MyApp ]", "Y (); [x; [ ZeBoComment-MyApp ]"}),
        Crlf({"A", "Y (); [x"})},
+      {"a disabled line gives back its strings, marks of the tag inside them included",
+       Crlf({"; [ ZeBoComment-MyApp ]  Say (\"; [ ZeBo-MyApp ] [ ZeBoComment-MyApp ]\")"}),
+       Crlf({"  Say (\"; [ ZeBo-MyApp ] [ ZeBoComment-MyApp ]\")"})},
       {"the last line without a line end is scanned too", "A\r\nX () ; [ ZeBo-MyApp ]",
        Crlf({"A"})},
       {"a character 21 of the source survives",
