@@ -28,6 +28,11 @@ foreach(src ${standins})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
   target_link_options(${name} PRIVATE -municode)
+  # The JAWS programs are window programs (no console); the compiler is a console one.
+  file(STRINGS ${src} gui REGEX "wWinMain")
+  if(gui)
+    set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+  endif()
 endforeach()
 
 option(ZEBO_WINDOWS_TESTS "Build the Windows test programs" OFF)

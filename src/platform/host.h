@@ -3,6 +3,9 @@
 
 #include <string>
 
+// <windows.h> renames these to their A/W forms; the methods below keep the program's names.
+#undef CreateMutex
+
 namespace zebo {
 
 class Host {
@@ -13,7 +16,7 @@ class Host {
   // Creates the named mutex, owned by this process until it ends. False when it cannot.
   [[nodiscard]] virtual bool CreateMutex(const std::string& name) = 0;
   // Releases and closes the mutex this process created, if any.
-  virtual void CloseMutex() = 0;
+  virtual void CloseMutex() {}
   // Finds a top-level window whose title is exactly `title`; hides, minimises, then restores it.
   // False when there is none.
   virtual bool BringWindowForward(const std::string& title) = 0;

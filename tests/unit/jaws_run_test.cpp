@@ -111,10 +111,10 @@ TEST_F(JawsRun, CompileFailures) {
     std::string lastLine;
   };
   const Case cases[] = {
-      {"exit code 1", {true, true, 1, {}}, true, " ExitCode = 1"},
-      {"negative code", {true, true, 0xFFFFFFFFu, {}}, true, " ExitCode = -1"},
-      {"not started", {false, true, 0, {}}, true, " Id scompile.exe = 0"},
-      {"time-out", {true, false, 0, {}}, true, " Id scompile.exe = 4000"},
+      {"exit code 1", {true, true, 1, false, {}}, true, " ExitCode = 1"},
+      {"negative code", {true, true, 0xFFFFFFFFu, false, {}}, true, " ExitCode = -1"},
+      {"not started", {false, true, 0, false, {}}, true, " Id scompile.exe = 0"},
+      {"time-out", {true, false, 0, false, {}}, true, " Id scompile.exe = 4000"},
       {"no compiler", {}, false, "! Error, file not found"},
   };
   for (const auto& c : cases) {
@@ -212,9 +212,10 @@ TEST_F(JawsRun, EndOfRunPromptDecidesFromTheBoxTheRunningStateAndTheVersion) {
 
 TEST_F(JawsRun, RestartKillsWaitsThenStartsJaws) {
   fake.processes.AddProcess(77, kRun);
-  fake.processes.SetProgram(kKill,
-                            {true, true, 0, [&] { fake.processes.RemoveProcesses("jfw.exe"); }});
-  fake.processes.SetProgram(kRun, {true, false, 0, [&] { fake.processes.AddProcess(78, kRun); }});
+  fake.processes.SetProgram(
+      kKill, {true, true, 0, false, [&] { fake.processes.EndProcesses("jfw.exe"); }});
+  fake.processes.SetProgram(kRun,
+                            {true, false, 0, false, [&] { fake.processes.AddProcess(78, kRun); }});
   EXPECT_TRUE(RestartJaws(core, target));
   ASSERT_EQ(fake.processes.started.size(), 2u);
   EXPECT_EQ(fake.processes.started[0].commandLine, "\"" + kKill + "\"");
@@ -232,13 +233,13 @@ TEST_F(JawsRun, RestartKillsWaitsThenStartsJaws) {
 
 TEST_F(JawsRun, RestartFailures) {
   // The kill tool outlives its limit: JAWS is started anyway.
-  fake.processes.SetProgram(kKill, {true, false, 0, {}});
+  fake.processes.SetProgram(kKill, {true, false, 0, false, {}});
   fake.processes.SetProgram(kRun, {});
   EXPECT_TRUE(RestartJaws(core, target, 10));
   EXPECT_EQ(core.log.Detailed()[4], "! Error, Jaws may be not killed : 259");
 
   // Jfw.Exe cannot be started.
-  fake.processes.SetProgram(kRun, {false, true, 0, {}});
+  fake.processes.SetProgram(kRun, {false, true, 0, false, {}});
   EXPECT_FALSE(RestartJaws(core, target, 10));
   EXPECT_EQ(core.log.Detailed().back(), "! Error, Jaws mau be not launched");
   EXPECT_EQ(core.log.Steps().back(), " Erreur durant la relance de JAWS !");

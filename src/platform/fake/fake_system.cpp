@@ -7,6 +7,15 @@
 
 namespace zebo::fake {
 
+namespace {
+
+std::string FileName(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
 std::string FakeRegistry::KeyName(RegistryRoot root, const std::string& path) {
   std::string p = path;
   while (!p.empty() && p.back() == '\\') p.pop_back();
@@ -62,13 +71,17 @@ void FakeProcesses::SetProgram(const std::string& path, FakeProgram program) {
 }
 
 void FakeProcesses::AddProcess(uint32_t id, const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  running.push_back({id, slash == std::string::npos ? path : path.substr(slash + 1), path});
+  running.push_back({id, FileName(path), path});
 }
 
-void FakeProcesses::RemoveProcesses(const std::string& exeName) {
-  std::erase_if(running,
-                [&](const FakeProcess& p) { return LowerCase(p.exeName) == LowerCase(exeName); });
+void FakeProcesses::EndProcesses(const std::string& exeName) {
+  const std::string name = LowerCase(exeName);
+  std::erase_if(running, [&](const FakeProcess& p) { return LowerCase(p.exeName) == name; });
+  for (auto& [id, run] : runs_) {
+    if (LowerCase(run.exeName) != name) continue;
+    run.program.endsInTime = true;
+    run.program.exitCode = 0;
+  }
 }
 
 std::vector<ProcessEntry> FakeProcesses::Snapshot() {
@@ -93,7 +106,8 @@ uint32_t FakeProcesses::Start(const std::string& program, const std::string& arg
   const auto found = programs_.find(LowerCase(program));
   if (found != programs_.end() && found->second.starts) {
     record.run = nextRun_++;
-    runs_[record.run] = found->second;
+    runs_[record.run] = {found->second, FileName(program)};
+    if (found->second.listed) AddProcess(record.run, program);
     if (found->second.onStart) found->second.onStart();
   }
   started.push_back(record);
@@ -103,13 +117,13 @@ uint32_t FakeProcesses::Start(const std::string& program, const std::string& arg
 bool FakeProcesses::Wait(uint32_t run, uint32_t milliseconds) {
   waitLimits.push_back(milliseconds);
   const auto found = runs_.find(run);
-  return found != runs_.end() && found->second.endsInTime;
+  return found != runs_.end() && found->second.program.endsInTime;
 }
 
 uint32_t FakeProcesses::ExitCode(uint32_t run) {
   const auto found = runs_.find(run);
   if (found == runs_.end()) return 0;
-  return found->second.endsInTime ? found->second.exitCode : 259;
+  return found->second.program.endsInTime ? found->second.program.exitCode : 259;
 }
 
 void FakeProcesses::Release(uint32_t run) {

@@ -51,7 +51,8 @@ struct FakeProgram {
   bool starts = true;
   bool endsInTime = true;  // within any wait limit
   uint32_t exitCode = 0;
-  std::function<void()> onStart;  // for instance: a kill tool removes a running process
+  bool listed = false;            // appears in the process list while it runs (numbered by its run)
+  std::function<void()> onStart;  // for instance: a kill tool ends a running process
 };
 
 struct FakeProcess {
@@ -74,7 +75,8 @@ class FakeProcesses : public Processes {
   // Test set-up.
   void SetProgram(const std::string& path, FakeProgram program);
   void AddProcess(uint32_t id, const std::string& path);  // named after the path's file part
-  void RemoveProcesses(const std::string& exeName);
+  // Ends every listed process of this executable name, and the runs that started them.
+  void EndProcesses(const std::string& exeName);
 
   WindowsVersionClass VersionClass() override { return versionClass; }
   std::vector<ProcessEntry> Snapshot() override;
@@ -94,7 +96,11 @@ class FakeProcesses : public Processes {
 
  private:
   std::map<std::string, FakeProgram> programs_;  // by lower-cased path
-  std::map<uint32_t, FakeProgram> runs_;
+  struct Run {
+    FakeProgram program;
+    std::string exeName;
+  };
+  std::map<uint32_t, Run> runs_;
   uint32_t nextRun_ = 4000;
 };
 
