@@ -35,7 +35,9 @@ enum ControlStyle : uint32_t {
 };
 
 // One row of the window's control table. Positions are for 96 DPI, relative to the container
-// (`parent`) or to the window's client area (`parent` 0). A check list's text is its column title.
+// (`parent`) or to the window's client area (`parent` 0). A check list's text is its column title;
+// a text area's text, when not empty, is the name screen readers give it (for an area that no label
+// precedes).
 struct ControlSpec {
   int number;
   ControlKind kind;
@@ -177,7 +179,7 @@ class Ui {
   // Returns the typed text, or "" when left with Escape or closed.
   virtual std::string InputRequester(const std::string& title, const std::string& prompt,
                                      const std::string& defaultText) = 0;
-  // Returns the chosen folder, or "" when none was chosen.
+  // Returns the chosen folder ending with "\\", or "" when none was chosen.
   virtual std::string FolderRequester(const std::string& title, const std::string& startFolder) = 0;
 
   // --- Events ---

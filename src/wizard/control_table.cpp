@@ -86,10 +86,11 @@ constexpr std::array kControls{
     ControlSpec{HelpPageG, K::Container, 0, 10, 10, 580, 415, "", 0},
     ControlSpec{HelpLabelG, K::Static, HelpPageG, 0, 0, 100, 27, "", kLabel},
     ControlSpec{HelpStringG, K::TextField, HelpPageG, 100, 0, 480, 27, "", StyleReadOnly},
-    ControlSpec{HelpEditorG, K::TextArea, HelpPageG, 0, 27, 580, 388, "", 0},
+    ControlSpec{HelpEditorG, K::TextArea, HelpPageG, 0, 27, 580, 388,
+                "Texte de l'aide ou du fichier", 0},
 
     ControlSpec{LogPageG, K::Container, 0, 10, 10, 580, 415, "", 0},
-    ControlSpec{LogEditorG, K::TextArea, LogPageG, 0, 0, 580, 388, "", 0},
+    ControlSpec{LogEditorG, K::TextArea, LogPageG, 0, 0, 580, 388, "Journal d\xE9taill\xE9", 0},
 
     ControlSpec{RunButtonG, K::Button, 0, 480, 425, 110, 25, "Installer", 0},
     ControlSpec{NextButtonG, K::Button, 0, 480, 425, 110, 25, "&Suivant", StyleDefaultButton},
