@@ -50,6 +50,7 @@ if(win32_test_sources)
   add_executable(win32_tests ${win32_test_sources})
   target_link_libraries(win32_tests PRIVATE zebo_pack_lib ${ZEBO_ALL_LAYERS} zebo_platform_win32
                         gtest gtest_main gmock oleacc oleaut32)
+  target_link_libraries(win32_tests PRIVATE ws2_32)
   target_compile_options(win32_tests PRIVATE -Wno-error)
   add_test(NAME win32_tests COMMAND win32_tests)
 endif()

@@ -6,6 +6,10 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_host.h"
+#include "platform/win32/win32_network.h"
+#include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_sound.h"
 #include "platform/win32/win32_ui.h"
 
@@ -16,7 +20,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   zebo::win32::Win32Sound sound;
   zebo::win32::Win32Ui ui;
   zebo::win32::Win32Host host;
-  zebo::Platform platform{files, clock, sound, ui, host};
+  zebo::win32::Win32Registry registry;
+  zebo::win32::Win32Shell shell;
+  zebo::win32::Win32Processes processes;
+  zebo::win32::Win32Network network;
+  zebo::Platform platform{files, clock, sound, ui, host, registry, shell, processes, network};
   zebo::App app(platform);
   zebo::RunProgram(app);
 }

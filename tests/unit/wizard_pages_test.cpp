@@ -160,7 +160,7 @@ TEST_F(Pages, SharedSettingsWarnEveryTime) {
 
 TEST_F(Pages, TheRunningJawsIsPreselected) {
   app.destinations.entries[2].InUse = 1;
-  app.RunningJawsVersion = "2021";
+  app.jaws.RunningJawsVersion = "2021";
   Start();
   EXPECT_EQ(ui().Text(DestinationListG), "Jaws 2021");
   Next();
