@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "adaptation/adaptation_state.h"
 #include "core/core.h"
 #include "core/loop_state.h"
+#include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
+#include "jaws/version_check.h"
 #include "package/package.h"
 
 namespace zebo {
@@ -26,6 +29,10 @@ struct Wizard {
   LoopState& loop;
   WizardState& state;
   const std::string& runningJawsVersion;  // the major version of the running JAWS, or ""
+  // What the run and the version check work on besides the records above.
+  const JawsState& jaws;
+  AdaptationState& adaptation;
+  VersionCheckState& versionCheck;
 
   Ui& ui() { return core.platform.ui; }
   // The current elements of the lists, or nullptr while none is.

@@ -60,10 +60,16 @@ class QuietProcesses : public Processes {
   void Release(uint32_t) override {}
 };
 
+class QuietNetwork : public Network {
+ public:
+  bool Start() override { return false; }
+  bool DownloadToFile(const std::string&, const std::string&) override { return false; }
+};
+
 // The files given, the other services quiet.
 struct ToolPlatform {
   explicit ToolPlatform(Files& f)
-      : platform{f, clock, sound, ui, host, registry, shell, processes} {}
+      : platform{f, clock, sound, ui, host, registry, shell, processes, network} {}
   QuietClock clock;
   QuietSound sound;
   QuietUi ui;
@@ -71,6 +77,7 @@ struct ToolPlatform {
   QuietRegistry registry;
   QuietShell shell;
   QuietProcesses processes;
+  QuietNetwork network;
   Platform platform;
 };
 

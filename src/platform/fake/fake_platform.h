@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_network.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_ui.h"
 #include "platform/platform.h"
@@ -79,7 +80,8 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeShell shell;
   FakeProcesses processes;
-  Platform platform{files, clock, sound, ui, host, registry, shell, processes};
+  FakeNetwork network{files};
+  Platform platform{files, clock, sound, ui, host, registry, shell, processes, network};
 };
 
 }  // namespace zebo::fake
