@@ -61,7 +61,7 @@ std::string NewerFile(const TinyServer& server) {
 
 TEST(VersionCheckE2E, ANewerEditionAtStartKeepsTheWizardAndOnTheButtonEndsIt) {
   ASSERT_FALSE(TestSettings().outDir.empty());
-  TinyServer server({{kFile, ""}});
+  TinyServer server(std::map<std::string, std::string>{{kFile, ""}});
   server.SetBody(kFile, NewerFile(server));
   const std::wstring installer =
       MakeInstaller(L"version-newer.exe", server.Url("/zebo"), 0x02 | 0x08);
