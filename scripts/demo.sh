@@ -7,6 +7,8 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-wintest.sh || { echo "demo: the Windows build failed"; exit 1; }
 source scripts/wine-env.sh
+# A machine with JAWS 2019, 10.0 and 5.0 installed, played by our stand-ins.
+scripts/jaws-prefix.sh || { echo "demo: the JAWS stand-ins could not be installed"; exit 1; }
 stub=$ZEBO_WINBUILD/ZeBo.exe
 pack=dist/zebo-pack
 [ -x "$pack" ] || pack=build/native/zebo-pack

@@ -1,8 +1,11 @@
 // The JAWS environment's place in start-up: the refusal comes first, discovery before the package.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/startup.h"
 #include "platform/fake/fake_platform.h"
+#include "tests/unit/package_fixture.h"
 
 namespace zebo {
 namespace {
@@ -40,13 +43,45 @@ TEST(JawsStartup, LanguageAndDestinationListComeBeforeThePackage) {
   fake.files.PutFile(fake.host.executablePath, "MZ no package here");
   const Ended ended = RunUntilExit(fake);
   EXPECT_EQ(fake.ui.messages.size(), 1u);  // the package error
-  // The package scan's own lines come last.
-  size_t scan = 0;
-  while (scan < ended.log.size() && ended.log[scan].rfind("* File Scan", 0) != 0) ++scan;
-  ASSERT_GE(scan, 2u);
-  EXPECT_EQ(ended.log[scan - 2], "Lang of Windows = fra");
-  EXPECT_EQ(ended.log[scan - 1], "");
+  const auto language = std::find(ended.log.begin(), ended.log.end(), "Lang of Windows = fra");
+  ASSERT_NE(language, ended.log.end());
+  ASSERT_NE(language + 1, ended.log.end());
+  EXPECT_EQ(language[1], "");
+  const auto scan = std::find_if(ended.log.begin(), ended.log.end(), [](const std::string& line) {
+    return line.rfind("* File Scan", 0) == 0;
+  });
+  EXPECT_LT(language, scan);
   EXPECT_EQ(ended.destinations, 1u);  // the chosen-folder entry alone
+}
+
+TEST(JawsStartup, TheReportFollowsThePackageAndShowsTheRunningJaws) {
+  fake::FakePlatform fake;
+  fake.files.PutFile(fake.host.executablePath,
+                     testing::MakeInstaller(testing::SampleEntries()).installer);
+  fake.shell.folders[SpecialFolder::UserAppData] = "C:\\Users\\al\\AppData\\Roaming\\";
+  const std::string program = "C:\\Program Files\\Freedom Scientific\\JAWS\\2019\\";
+  fake.registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\Freedom Scientific\\JAWS\\2019",
+                          "Target", program);
+  fake.files.PutFolder(
+      "C:\\Users\\al\\AppData\\Roaming\\Freedom Scientific\\JAWS\\2019\\Settings\\fra");
+  fake.processes.AddProcess(12, program + "jfw.exe");
+
+  const Ended ended = RunUntilExit(fake);
+  EXPECT_TRUE(fake.ui.messages.empty());
+  auto at = [&](const std::string& prefix) {
+    return std::find_if(ended.log.begin(), ended.log.end(),
+                        [&](const std::string& line) { return line.rfind(prefix, 0) == 0; });
+  };
+  const auto language = at("Lang of Windows = ");
+  const auto created = at("* Created on ");
+  const auto report = at("* Enumerate Jaws Version installed : ");
+  ASSERT_NE(report, ended.log.end());
+  EXPECT_LT(language, created);
+  EXPECT_LT(created, report);
+  ASSERT_GE(ended.log.end() - report, 6);
+  EXPECT_EQ(report[1], "Mes param\xE8tres de jaws 2019 en fonctionnement with lang=fra|");
+  EXPECT_EQ(report[3], " Install Path = " + program);
+  EXPECT_EQ(ended.destinations, 2u);
 }
 
 }  // namespace
