@@ -216,7 +216,7 @@ void PrintSummary() {
   std::printf("script corpus: %zu bytes\n", corpus.size());
   std::printf("packed: jcalg1 %zu, zlib -9 %zu, xz -9 %zu\n", Packed().size(), Zlib9().size(),
               xz.size());
-  std::printf("size ratio jcalg1/zlib-9 = %.3f (goal <= 0.97), jcalg1/xz-9 = %.3f\n",
+  std::printf("size ratio jcalg1/zlib-9 = %.4f (goal <= 0.97), jcalg1/xz-9 = %.4f\n",
               static_cast<double>(Packed().size()) / static_cast<double>(Zlib9().size()),
               static_cast<double>(Packed().size()) / static_cast<double>(xz.size()));
   std::printf("decode: jcalg1 %.0f MB/s, inflate %.0f MB/s, ratio %.2f (goal >= 0.5)\n", mb / ours,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "adaptation/adaptation_state.h"
 #include "core/core.h"
 #include "core/loop_state.h"
 #include "jaws/jaws_target.h"
@@ -20,6 +21,7 @@ struct App {
   PackageState package;
   DestinationList destinations;
   int32_t OperationFlags = 0;
+  AdaptationState adaptation;
   int32_t OperationsDone = 0;
   std::string RunningJawsVersion;
   LoopState loop;

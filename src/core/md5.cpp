@@ -26,11 +26,11 @@ uint32_t Rotate(uint32_t x, int n) {
 
 void Block(std::array<uint32_t, 4>& state, const unsigned char* block) {
   uint32_t m[16];
-  for (int i = 0; i < 16; ++i) m[i] = LoadLe32(block + 4 * i);
+  for (size_t i = 0; i < 16; ++i) m[i] = LoadLe32(block + 4 * i);
   uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
-  for (int i = 0; i < 64; ++i) {
+  for (size_t i = 0; i < 64; ++i) {
     uint32_t f = 0;
-    int g = 0;
+    size_t g = 0;
     switch (i / 16) {
       case 0:
         f = (b & c) | (~b & d);
@@ -52,7 +52,7 @@ void Block(std::array<uint32_t, 4>& state, const unsigned char* block) {
     const uint32_t next = d;
     d = c;
     c = b;
-    b = b + Rotate(a + f + kSines[static_cast<size_t>(i)] + m[g], kShifts[(i / 16) * 4 + i % 4]);
+    b = b + Rotate(a + f + kSines[i] + m[g], kShifts[(i / 16) * 4 + i % 4]);
     a = next;
   }
   state[0] += a;

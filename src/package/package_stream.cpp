@@ -124,14 +124,18 @@ bool PackageStream::FindMarkerLine(std::string_view marker) {
   }
 
   const auto first = static_cast<unsigned char>(marker[0]);
-  std::vector<unsigned char> window(kBlock + n + 2);
+  // Room for the bytes a candidate near the end of a block still needs, then one whole block:
+  // reads stay block-sized and sequential.
+  std::vector<unsigned char> window(n + 2 + kBlock);
   size_t length = 0;           // bytes held in window
   int64_t windowStart = pos_;  // file offset of window[0]
   bool startsLine = true;      // whether window[0] starts a line
+  if (!file_.Seek(pos_)) {
+    pos_ = size_;
+    return false;
+  }
   while (true) {
-    // Top the window up with the next block of the file.
-    if (!file_.Seek(windowStart + static_cast<int64_t>(length))) break;
-    const int64_t want = std::min<int64_t>(static_cast<int64_t>(window.size() - length),
+    const int64_t want = std::min<int64_t>(static_cast<int64_t>(kBlock),
                                            size_ - windowStart - static_cast<int64_t>(length));
     int64_t got = want > 0 ? file_.Read(window.data() + length, want) : 0;
     if (got < 0) got = 0;

@@ -7,6 +7,11 @@
 #include <string_view>
 #include <vector>
 
+// <windows.h> renames these to their A/W forms; the methods below keep the program's names.
+#undef CopyFile
+#undef DeleteFile
+#undef ReplaceFile
+
 namespace zebo {
 
 struct FolderEntry {

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// <windows.h> renames these to their A/W forms; the methods below keep the program's names.
+#undef CreateMutex
+
 namespace zebo {
 
 class Host {

@@ -208,7 +208,7 @@ int Build(CommandContext& c, const std::vector<std::string>& args) {
       return Fail(c,
                   manifestPath + ":line " + std::to_string(file.line) + ": cannot read " + source);
     }
-    if (entry.content.size() > static_cast<size_t>(kMaxUnpackedSize)) {
+    if (entry.content.size() >= (size_t{1} << 31)) {
       return Fail(c, source + " is larger than an installer can hold");
     }
     entries.push_back(std::move(entry));

@@ -17,7 +17,7 @@ namespace {
 
 constexpr uint32_t kNiceLength = 256;      // a match this long is taken at once
 constexpr uint32_t kTreeDepth = 32;        // tree nodes examined per position
-constexpr uint32_t kRootBits = 18;         // trees: one per four-byte hash
+constexpr uint32_t kRootBits = 18;         // at most 2^18 trees, one per four-byte hash
 constexpr uint32_t kWindowBits = 22;       // offsets up to 4 MiB
 constexpr size_t kSpan = size_t{1} << 17;  // positions optimised together
 constexpr size_t kRegionBits = 10;         // the 7-bit literal base is chosen per 1 KiB region
@@ -77,9 +77,12 @@ class MatchFinder {
     mask_ = window - 1;
     maxOffset_ = static_cast<uint32_t>(window - 1);
     son_.assign(2 * window, 0);
-    root_.assign(size_t{1} << kRootBits, 0);
-    head3_.assign(size_t{1} << 16, 0);
-    head2_.assign(size_t{1} << 16, 0);
+    // Small inputs get small tables: the tool packs many small files.
+    rootBits_ = std::clamp<uint32_t>(BitLength(size), 8, kRootBits);
+    root_.assign(size_t{1} << rootBits_, 0);
+    headBits_ = std::min<uint32_t>(rootBits_, 16);
+    head3_.assign(size_t{1} << headBits_, 0);
+    head2_.assign(size_t{1} << headBits_, 0);
   }
 
   uint32_t Length(size_t a, size_t b, size_t limit) const {
@@ -106,8 +109,10 @@ class MatchFinder {
     pairHead = static_cast<uint32_t>(i + 1);
     if (out != nullptr && c2 != 0 && i - (c2 - 1) <= maxOffset_) {
       const uint32_t len = Length(i, c2 - 1, limit);
-      best = len;
-      out->push_back({len, static_cast<uint32_t>(i - (c2 - 1))});
+      if (len > best) {
+        best = len;
+        out->push_back({len, static_cast<uint32_t>(i - (c2 - 1))});
+      }
     }
     if (limit < 3) return;
     uint32_t& tripleHead = head3_[Hash3(i)];
@@ -175,21 +180,26 @@ class MatchFinder {
     matches.resize(kept);
   }
 
-  uint32_t Pair(size_t i) const { return uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8; }
+  uint32_t Pair(size_t i) const {
+    const uint32_t v = uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8;
+    return headBits_ == 16 ? v : (v * 2654435761u) >> (32 - headBits_);
+  }
   uint32_t Hash4(size_t i) const {
     uint32_t v;
     std::memcpy(&v, d_ + i, 4);
-    return (v * 2654435761u) >> (32 - kRootBits);
+    return (v * 2654435761u) >> (32 - rootBits_);
   }
   uint32_t Hash3(size_t i) const {
     const uint32_t v = uint32_t{d_[i]} | uint32_t{d_[i + 1]} << 8 | uint32_t{d_[i + 2]} << 16;
-    return (v * 2654435761u) >> 16;
+    return (v * 2654435761u) >> (32 - headBits_);
   }
 
   const unsigned char* d_;
   size_t n_;
   size_t mask_ = 0;
   uint32_t maxOffset_ = 0;
+  uint32_t rootBits_ = kRootBits;
+  uint32_t headBits_ = 16;
   std::vector<uint32_t> son_, root_, head3_, head2_;
 };
 
@@ -263,7 +273,8 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
   std::vector<Token> tokens;
   MatchFinder finder(d, n);
   const std::vector<unsigned char> regionBase = RegionBases(d, n);
-  std::vector<Node> nodes((kSpan + 1) * 2);
+  std::vector<Node> nodes((std::min(n, kSpan) + 1) * 2);
+  std::vector<uint32_t> costs(nodes.size());  // the costs alone, dense for the hot comparisons
   std::vector<Match> matches;
   std::vector<Token> reversed;
   uint32_t lastSeen[256] = {};  // position + 1 of each byte's latest occurrence
@@ -275,23 +286,30 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
   while (pos < n) {
     const size_t spanEnd = std::min(n, pos + kSpan);
     const size_t spanLen = spanEnd - pos;
+    std::fill(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(spanLen * 2 + 2),
+              kInfinity);
     for (size_t k = 0; k <= spanLen * 2 + 1; ++k) nodes[k].cost = kInfinity;
     auto at = [&](size_t k, int m) -> Node& { return nodes[k * 2 + static_cast<size_t>(m)]; };
+    auto set = [&](size_t k, int m, const Node& node) {
+      at(k, m) = node;
+      costs[k * 2 + static_cast<size_t>(m)] = node.cost;
+    };
     if (first) {
-      at(0, 0) = {kMode8Cost, rep, 0, 0, 0, 0, 0, Kind::Start};
-      at(0, 1) = {kMode7Cost, rep, 0, 0, 0, 0, 1, Kind::Start};
+      set(0, 0, Node{kMode8Cost, rep, 0, 0, 0, 0, 0, Kind::Start});
+      set(0, 1, Node{kMode7Cost, rep, 0, 0, 0, 0, 1, Kind::Start});
     } else {
-      at(0, mode) = {0, rep, 0, 0, 0, 0, mode, Kind::Start};
-      at(0, 1 - mode) = {mode ? kMode8Cost : kMode7Cost, rep, 0, 0, 0, 0, mode, Kind::Switch};
+      set(0, mode, Node{0, rep, 0, 0, 0, 0, mode, Kind::Start});
+      set(0, 1 - mode, Node{mode ? kMode8Cost : kMode7Cost, rep, 0, 0, 0, 0, mode, Kind::Switch});
     }
     first = false;
 
     auto relax = [&](size_t k, int m, uint32_t cost, Kind kind, uint32_t length, uint32_t offset,
                      uint32_t newRep, size_t from, int fromMode, uint32_t tail = 0) {
-      Node& t = at(k, m);
-      if (cost < t.cost) {
-        t = {cost,   newRep, static_cast<uint32_t>(from),    length,
-             offset, tail,   static_cast<uint8_t>(fromMode), kind};
+      uint32_t& best = costs[k * 2 + static_cast<size_t>(m)];
+      if (cost < best) {
+        best = cost;
+        at(k, m) = {cost,   newRep, static_cast<uint32_t>(from),    length,
+                    offset, tail,   static_cast<uint8_t>(fromMode), kind};
       }
     };
 
@@ -302,11 +320,13 @@ std::vector<Token> Parse(const unsigned char* d, size_t n, const std::vector<uin
       {
         const uint32_t c0 = at(k, 0).cost, c1 = at(k, 1).cost;
         if (c0 != kInfinity && c0 + kMode7Cost < c1) {
-          at(k, 1) = {c0 + kMode7Cost, at(k, 0).rep, static_cast<uint32_t>(k), 0, 0, 0, 0,
-                      Kind::Switch};
+          set(k, 1,
+              Node{c0 + kMode7Cost, at(k, 0).rep, static_cast<uint32_t>(k), 0, 0, 0, 0,
+                   Kind::Switch});
         } else if (c1 != kInfinity && c1 + kMode8Cost < c0) {
-          at(k, 0) = {c1 + kMode8Cost, at(k, 1).rep, static_cast<uint32_t>(k), 0, 0, 0, 1,
-                      Kind::Switch};
+          set(k, 0,
+              Node{c1 + kMode8Cost, at(k, 1).rep, static_cast<uint32_t>(k), 0, 0, 0, 1,
+                   Kind::Switch});
         }
       }
       const size_t left = spanEnd - i;
@@ -659,7 +679,7 @@ std::vector<Token> PlainTokens(size_t n) {
 
 }  // namespace
 
-std::string Jcalg1Encode(std::string_view data) {
+std::string Jcalg1EncodeUnchecked(std::string_view data) {
   const size_t n = data.size();
   if (n >= (size_t{1} << 31)) return {};
   const auto* d = reinterpret_cast<const unsigned char*>(data.data());
@@ -681,7 +701,14 @@ std::string Jcalg1Encode(std::string_view data) {
     tokens = Parse(d, n, assumed);
     bases = ChooseIndexBases(tokens);
   }
-  std::string out = Write(d, n, tokens, bases);
+  return Write(d, n, tokens, bases);
+}
+
+std::string Jcalg1Encode(std::string_view data) {
+  std::string out = Jcalg1EncodeUnchecked(data);
+  const size_t n = data.size();
+  if (out.empty()) return out;
+  const auto* d = reinterpret_cast<const unsigned char*>(data.data());
 
   // The installer has only this stream to restore the file from: check it, as decoding is cheap.
   std::vector<unsigned char> check(n + 1);

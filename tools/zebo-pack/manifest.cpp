@@ -438,7 +438,7 @@ bool ParseManifest(std::string_view text, const LocalTime& now, Manifest& manife
   Parser parser(manifest, error);
   int number = 0;
   size_t start = 0;
-  while (start <= text.size()) {
+  while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(start, end - start);
@@ -447,7 +447,7 @@ bool ParseManifest(std::string_view text, const LocalTime& now, Manifest& manife
     if (!parser.Line(number, line)) return false;
     start = end + 1;
   }
-  return parser.Finish(number, now);
+  return parser.Finish(std::max(number, 1), now);
 }
 
 }  // namespace zebo::pack

@@ -35,9 +35,12 @@ std::string WritePackage(const PackageInfo& info, const std::vector<std::string>
 
   for (PackEntry& entry : entries) {
     PackageFile& record = entry.record;
-    std::string stored = encode ? encode(entry.content) : std::string();
+    // The reader refuses compressed records above its cap; larger contents go scrambled.
+    const bool compressible = encode && !entry.content.empty() &&
+                              static_cast<int64_t>(entry.content.size()) <= kMaxUnpackedSize;
+    std::string stored = compressible ? encode(entry.content) : std::string();
     // Equal sizes mean "scrambled" to the reader, so compressed data must be strictly shorter.
-    if (encode && !entry.content.empty() && stored.size() < entry.content.size()) {
+    if (compressible && !stored.empty() && stored.size() < entry.content.size()) {
       record.PackedSize = static_cast<int32_t>(stored.size());
     } else {
       stored = entry.content;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "platform/files.h"
+// Last: undoes the A/W renames of <windows.h> if a file included it before us.
+#include "platform/win32/windows_api.h"
 
 namespace zebo::win32 {
 

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/sound.h"
+// Last: undoes the A/W renames of <windows.h> if a file included it before us.
+#include "platform/win32/windows_api.h"
 
 namespace zebo::win32 {
 

@@ -1,0 +1,26 @@
+// Fuzzes the package reader and the extraction of every record it accepts, on the fake files.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/core.h"
+#include "package/extraction.h"
+#include "package/package_reader.h"
+#include "platform/fake/fake_platform.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  zebo::fake::FakePlatform fake;
+  zebo::Core core(fake.platform);
+  core.mainExe = "C:\\Setup.exe";
+  fake.files.PutFile(core.mainExe, std::string(reinterpret_cast<const char*>(data), size));
+  fake.files.PutFolder("C:\\Out");
+  zebo::PackageState package;
+  (void)zebo::ScanPackage(core, package, core.mainExe);
+  for (size_t i = 0; i < package.files.size(); ++i) {
+    package.currentFile = i;
+    (void)zebo::ExtractFile(core, package, "C:\\Out\\f", false, (i & 1) != 0);
+    (void)zebo::ExtractFile(core, package, "", true, false);
+  }
+  zebo::PlayStartSound(core, package);
+  return 0;
+}
