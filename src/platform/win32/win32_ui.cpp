@@ -644,6 +644,15 @@ void Win32Ui::SelectAllText(int number) {
   }
 }
 
+void Win32Ui::SetCaretToStart(int number) {
+  Control* control = Find(number);
+  if (control == nullptr) return;
+  if (control->spec.kind == ControlKind::TextArea || control->spec.kind == ControlKind::TextField) {
+    Send(control->hwnd, EM_SETSEL, 0, 0);
+    Send(control->hwnd, EM_SCROLLCARET);
+  }
+}
+
 void Win32Ui::SetWordWrap(int number, bool wrap) {
   if (Control* area = Find(number, ControlKind::TextArea)) {
     Send(area->hwnd, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);

@@ -84,6 +84,7 @@ class Win32Ui : public Ui {
   void RemoveFirstLine(int control) override;
   void ClearLines(int control) override;
   void SelectAllText(int control) override;
+  void SetCaretToStart(int control) override;
   void SetWordWrap(int control, bool wrap) override;
 
   void SetShortcuts(std::span<const Shortcut> shortcuts) override;
