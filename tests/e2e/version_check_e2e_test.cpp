@@ -2,6 +2,7 @@
 // at start-up and on the button, an equal date, keys below a section, a failed download.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -23,7 +24,7 @@ const std::string kFile = "/zebo/bloc-1.0.vzbVZB";
 
 // Writes an installer: this build's ZeBo.exe with a package that asks for the check.
 std::wstring MakeInstaller(const std::wstring& name, const std::string& versionUrl, int32_t flags) {
-  std::ifstream stub(TestSettings().zeboExe, std::ios::binary);
+  std::ifstream stub(std::filesystem::path(TestSettings().zeboExe), std::ios::binary);
   const std::string stubBytes((std::istreambuf_iterator<char>(stub)), {});
   PackageInfo info;
   info.ApplicationName = "Bloc";
@@ -38,7 +39,7 @@ std::wstring MakeInstaller(const std::wstring& name, const std::string& versionU
   entries[0].content = "Script A ()\r\nEndScript\r\n";
   const std::string package = pack::WritePackage(info, {"2019"}, entries, pack::Jcalg1Encode);
   const std::wstring path = TestSettings().outDir + L"\\" + name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
   const std::string installer = pack::JoinInstaller(stubBytes, package);
   out.write(installer.data(), static_cast<std::streamsize>(installer.size()));
   return path;
