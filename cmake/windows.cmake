@@ -63,7 +63,7 @@ if(e2e_harness_sources AND e2e_sources AND TARGET ZeBo)
   target_link_libraries(zebo_e2e_harness PUBLIC user32 gdi32)
   add_executable(e2e_tests ${e2e_sources})
   target_link_libraries(e2e_tests PRIVATE zebo_e2e_harness zebo_pack_lib ${ZEBO_ALL_LAYERS}
-                        zebo_platform_win32 gtest gmock ws2_32)
+                        zebo_platform_win32 gtest gmock ws2_32 oleacc oleaut32 ole32)
   target_link_options(e2e_tests PRIVATE -municode)
   target_compile_options(e2e_tests PRIVATE -Wno-error)
   add_dependencies(e2e_tests ZeBo)

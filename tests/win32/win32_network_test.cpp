@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "platform/win32/text.h"
@@ -19,8 +20,8 @@ std::string TempFile(const std::string& name) {
 }
 
 TEST(Win32Network, StoresTheBodyOfASuccessfulAnswerOnly) {
-  TinyServer server(
-      {{"/found", "Name New Version=http://example.org/\r\nNew Date=02/03/2012 10:00\r\n"}});
+  TinyServer server(std::map<std::string, std::string>{
+      {"/found", "Name New Version=http://example.org/\r\nNew Date=02/03/2012 10:00\r\n"}});
   win32::Win32Network network;
   win32::Win32Files files;
   ASSERT_TRUE(network.Start());
