@@ -11,7 +11,7 @@
 namespace zebo {
 namespace {
 
-constexpr size_t kBlock = 64 * 1024;
+constexpr size_t kBlock = 256 * 1024;
 
 bool EndsLine(unsigned char byte) {
   return byte == '\n' || byte == '\r' || byte == '\0';
