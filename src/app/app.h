@@ -3,12 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "adaptation/adaptation_state.h"
 #include "core/core.h"
+#include "core/loop_state.h"
 #include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
+#include "jaws/version_check.h"
 #include "package/package.h"
+#include "wizard/log_view.h"
+#include "wizard/wizard.h"
 
 namespace zebo {
 
@@ -20,6 +25,15 @@ struct App {
   JawsState jaws;
   int32_t OperationFlags = 0;
   AdaptationState adaptation;
+  VersionCheckState versionCheck;
+  int32_t OperationsDone = 0;
+  LoopState loop;
+  WizardState pages;
+  UiLogView logView{core.platform.ui};
+  // The wizard's view of the records above.
+  Wizard wizard{core,           package,    destinations, OperationFlags,
+                OperationsDone, loop,       pages,        jaws.RunningJawsVersion,
+                jaws,           adaptation, versionCheck};
 };
 
 }  // namespace zebo

@@ -1,6 +1,7 @@
 // Start-up in its fixed order; every path ends through ExitProgram.
 #include "app/startup.h"
 
+#include "app/wizard_startup.h"
 #include "core/dates.h"
 #include "core/fatal_error.h"
 #include "jaws/jaws_startup.h"
@@ -15,17 +16,17 @@ void RunProgram(App& app) {
   EnsureSingleInstance(app);
   if (RefuseWhileScriptManagerRuns(app.core, app.jaws)) ExitProgram(app.core);
   ReadMainExe(app);
-  // The hidden main window and the focus tracking join here.
+  BuildHiddenWindow(app);
   ReadWindowsLanguage(app.core, app.jaws);
   ReadPlaceholderFolders(app.core, app.jaws);
   BuildDestinationList(app.core, app.jaws, app.destinations);
   ReadPackage(app);
   MarkRunningJaws(app.core.platform.processes, app.jaws, app.destinations);
   LogInstalledJaws(app.core, app.destinations);
-  // Shortcuts and menu, the destination and operation lists and the working folder join here.
+  PrepareWizard(app);
   PlayStartSoundStep(app);
-  // The title, the window shown, the description page, the focus countdown, the version check
-  // and the event loop join here; the mutex is closed when the loop ends.
+  OpenWizard(app);
+  RunWizard(app);
   app.core.platform.host.CloseMutex();
   ExitProgram(app.core);
 }

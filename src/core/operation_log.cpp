@@ -19,14 +19,20 @@ std::vector<std::string> SplitAreaLines(std::string_view text) {
 }
 
 void OperationLog::LogLine(std::string_view text) {
-  for (auto& line : SplitAreaLines(text)) {
-    if (detailed_.size() >= kMaxDetailedLines) {
-      detailed_.pop_front();
-      if (view_) view_->FirstLineRemoved(LogSink::Detailed);
-    }
-    detailed_.push_back(std::move(line));
-    if (view_) view_->LineAppended(LogSink::Detailed, detailed_.back());
+  if (text.find('\n') == std::string_view::npos) {
+    AppendDetailed(std::string(text));  // most lines: no need to split
+    return;
   }
+  for (auto& line : SplitAreaLines(text)) AppendDetailed(std::move(line));
+}
+
+void OperationLog::AppendDetailed(std::string line) {
+  if (detailed_.size() >= kMaxDetailedLines) {
+    detailed_.pop_front();
+    if (view_) view_->FirstLineRemoved(LogSink::Detailed);
+  }
+  detailed_.push_back(std::move(line));
+  if (view_) view_->LineAppended(LogSink::Detailed, detailed_.back());
 }
 
 void OperationLog::StepLine(std::string_view text) {

@@ -35,6 +35,8 @@ class OperationLog {
   void SetView(LogView* view) { view_ = view; }
 
  private:
+  void AppendDetailed(std::string line);
+
   std::deque<std::string> detailed_;
   std::vector<std::string> steps_;
   LogView* view_ = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_host.h"
+#include "platform/win32/win32_network.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
@@ -22,7 +23,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   zebo::win32::Win32Registry registry;
   zebo::win32::Win32Shell shell;
   zebo::win32::Win32Processes processes;
-  zebo::Platform platform{files, clock, sound, ui, host, registry, shell, processes};
+  zebo::win32::Win32Network network;
+  zebo::Platform platform{files, clock, sound, ui, host, registry, shell, processes, network};
   zebo::App app(platform);
   zebo::RunProgram(app);
 }

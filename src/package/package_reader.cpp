@@ -3,6 +3,7 @@
 #include "package/package_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 
 #include "core/fatal_error.h"
@@ -62,6 +63,7 @@ bool OnlyAlignment(PackageStream& in) {
 // `lastStart` receives where the last record read begins.
 bool ReadRecords(Core& core, PackageStream& in, PackageState& package, bool signedFile,
                  int64_t& largest, bool& packed, int64_t& lastStart) {
+  std::string line;
   while (in.Position() < in.Size() - 1) {
     const int64_t start = in.Position();
     if (signedFile && OnlyAlignment(in)) break;
@@ -90,9 +92,15 @@ bool ReadRecords(Core& core, PackageStream& in, PackageState& package, bool sign
       packed = true;
       largest = std::max<int64_t>(largest, file.PackedSize);
     }
-    core.log.LogLine("- " + file.Name + " To " + file.TargetPath);
-    core.log.LogLine("  Size=" + Num(file.Size) + "bytes  PackSize=" + Num(file.PackedSize) +
-                     "bytes");
+    // Two lines for each of possibly thousands of records, built in one reused text.
+    line.assign("- ").append(file.Name).append(" To ").append(file.TargetPath);
+    core.log.LogLine(line);
+    line.assign("  Size=")
+        .append(Num(file.Size))
+        .append("bytes  PackSize=")
+        .append(Num(file.PackedSize))
+        .append("bytes");
+    core.log.LogLine(line);
     if (!in.Seek(file.DataOffset + file.PackedSize)) return false;  // checked above
     lastStart = start;
     package.files.push_back(std::move(file));
@@ -135,27 +143,25 @@ void CheckIntegrity(Core& core, PackageState& package, FileReader& file, int64_t
 
 }  // namespace
 
+namespace {
+
+// The permutation of the byte at each position modulo 4, worked out once for every byte value.
+constexpr std::array<std::array<unsigned char, 256>, 4> kScramble = [] {
+  std::array<std::array<unsigned char, 256>, 4> table{};
+  for (unsigned b = 0; b < 256; ++b) {
+    table[0][b] = static_cast<unsigned char>(((b & 0xAA) >> 1) | ((b & 0x55) << 1));
+    table[1][b] = static_cast<unsigned char>(((b & 0xCC) >> 2) | ((b & 0x33) << 2));
+    table[2][b] = static_cast<unsigned char>(((b & 0xF0) >> 4) | ((b & 0x0F) << 4));
+    table[3][b] = static_cast<unsigned char>((b & 0x18) | ((b & 0xE0) >> 5) | ((b & 0x07) << 5));
+  }
+  return table;
+}();
+
+}  // namespace
+
 void ScrambleBytes(unsigned char* bytes, int64_t length) {
   if (bytes == nullptr) return;
-  for (int64_t p = 0; p < length; ++p) {
-    const unsigned b = bytes[p];
-    unsigned out = 0;
-    switch (p & 3) {
-      case 0:
-        out = ((b & 0xAA) >> 1) | ((b & 0x55) << 1);
-        break;
-      case 1:
-        out = ((b & 0xCC) >> 2) | ((b & 0x33) << 2);
-        break;
-      case 2:
-        out = ((b & 0xF0) >> 4) | ((b & 0x0F) << 4);
-        break;
-      default:
-        out = (b & 0x18) | ((b & 0xE0) >> 5) | ((b & 0x07) << 5);
-        break;
-    }
-    bytes[p] = static_cast<unsigned char>(out);
-  }
+  for (int64_t p = 0; p < length; ++p) bytes[p] = kScramble[p & 3][bytes[p]];
 }
 
 bool ReadPackageString(PackageStream& in, std::string& text) {

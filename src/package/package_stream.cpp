@@ -6,11 +6,12 @@
 #include <cstring>
 
 #include "core/byte_cursor.h"
+#include "package/byte_pattern.h"
 
 namespace zebo {
 namespace {
 
-constexpr size_t kBlock = 64 * 1024;
+constexpr size_t kBlock = 256 * 1024;
 
 bool EndsLine(unsigned char byte) {
   return byte == '\n' || byte == '\r' || byte == '\0';
@@ -108,8 +109,8 @@ bool PackageStream::ReadLine(std::string& line, size_t keep) {
 // A line starts at the first byte read and right after every byte that ends a line (the line
 // feed of a CR LF pair included; the marker never starts with a line feed). So the first line
 // equal to the marker is the first copy of the marker bytes that starts a line and is followed by
-// a line end or the end of the file: the search can jump from one possible first byte to the
-// next instead of cutting every line.
+// a line end or the end of the file: the search looks for the marker bytes themselves instead of
+// cutting every line.
 bool PackageStream::FindMarkerLine(std::string_view marker) {
   const size_t n = marker.size();
   const bool plain = n > 0 && std::none_of(marker.begin(), marker.end(), [](char c) {
@@ -123,56 +124,53 @@ bool PackageStream::FindMarkerLine(std::string_view marker) {
     return false;
   }
 
-  const auto first = static_cast<unsigned char>(marker[0]);
-  // Room for the bytes a candidate near the end of a block still needs, then one whole block:
-  // reads stay block-sized and sequential.
-  std::vector<unsigned char> window(n + 2 + kBlock);
-  size_t length = 0;           // bytes held in window
-  int64_t windowStart = pos_;  // file offset of window[0]
-  bool startsLine = true;      // whether window[0] starts a line
+  const BytePattern pattern(marker);
+  // A copy starting at i is settled once the window holds its line end and the line feed that
+  // may follow a carriage return: i + n + 2 bytes. The unsettled tail of one block moves to just
+  // before the next, which is read whole at the same place: reads stay block-sized and aligned.
+  const size_t keep = n + 1;
+  std::vector<unsigned char> window(keep + kBlock);
+  unsigned char* const fresh = window.data() + keep;
+  unsigned char* data = fresh;  // the bytes held, ending with the last block read
+  size_t length = 0;
+  int64_t dataStart = pos_;  // file offset of data[0]
+  bool startsLine = true;    // whether data[0] starts a line
   if (!file_.Seek(pos_)) {
     pos_ = size_;
     return false;
   }
   while (true) {
-    const int64_t want = std::min<int64_t>(static_cast<int64_t>(kBlock),
-                                           size_ - windowStart - static_cast<int64_t>(length));
-    int64_t got = want > 0 ? file_.Read(window.data() + length, want) : 0;
+    const int64_t want =
+        std::min<int64_t>(kBlock, size_ - dataStart - static_cast<int64_t>(length));
+    int64_t got = want > 0 ? file_.Read(fresh, want) : 0;
     if (got < 0) got = 0;
     length += static_cast<size_t>(got);
-    const bool atEnd = got == 0 || windowStart + static_cast<int64_t>(length) >= size_;
+    const bool atEnd = got == 0 || dataStart + static_cast<int64_t>(length) >= size_;
 
-    size_t i = 0;
-    size_t pending = length;  // first candidate that needs more bytes
-    while (i < length) {
-      const void* hit = std::memchr(window.data() + i, first, length - i);
-      if (hit == nullptr) break;
-      i = static_cast<size_t>(static_cast<const unsigned char*>(hit) - window.data());
-      if (!atEnd && i + n + 2 > length) {
-        pending = i;
-        break;
+    const size_t limit = atEnd ? (length >= n ? length - n + 1 : 0)  // every copy that fits
+                               : (length > keep ? length - keep : 0);
+    for (size_t i = 0; (i = pattern.Find(data, i, limit)) < limit; ++i) {
+      if (!(i == 0 ? startsLine : EndsLine(data[i - 1]))) continue;
+      size_t end = i + n;
+      if (end < length) {
+        if (!EndsLine(data[end])) continue;
+        if (data[end++] == '\r' && end < length && data[end] == '\n') ++end;
       }
-      const bool lineStart = i == 0 ? startsLine : EndsLine(window[i - 1]);
-      if (lineStart && i + n <= length && std::memcmp(window.data() + i, marker.data(), n) == 0 &&
-          (i + n == length || EndsLine(window[i + n]))) {
-        size_t end = i + n;
-        if (end < length) {
-          const unsigned char ending = window[end++];
-          if (ending == '\r' && end < length && window[end] == '\n') ++end;
-        }
-        pos_ = windowStart + static_cast<int64_t>(end);
-        return true;
-      }
-      ++i;
+      pos_ = dataStart + static_cast<int64_t>(end);
+      // What follows the marker is read next: the window becomes the reading buffer.
+      std::memmove(window.data(), data, length);
+      buffer_ = std::move(window);
+      bufferStart_ = dataStart;
+      bufferLength_ = length;
+      return true;
     }
     if (atEnd) break;
-    // Keep only what the next round still needs: the pending candidate, or nothing.
-    if (pending > 0) {
-      startsLine = EndsLine(window[pending - 1]);
-      std::memmove(window.data(), window.data() + pending, length - pending);
-      windowStart += static_cast<int64_t>(pending);
-      length -= pending;
-    }
+    if (limit > 0) startsLine = EndsLine(data[limit - 1]);
+    const size_t rest = length - limit;  // at most keep
+    std::memmove(fresh - rest, data + limit, rest);
+    data = fresh - rest;
+    dataStart += static_cast<int64_t>(limit);
+    length = rest;
   }
   pos_ = size_;
   return false;

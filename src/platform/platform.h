@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/host.h"
+#include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -22,6 +23,7 @@ struct Platform {
   Registry& registry;
   Shell& shell;
   Processes& processes;
+  Network& network;
 };
 
 }  // namespace zebo

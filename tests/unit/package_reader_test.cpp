@@ -70,6 +70,13 @@ TEST(MarkerLine, IsFoundOnlyAsAWholeLine) {
       {"x" + m + "\n" + m + "\nP", 28 + 27},               // the second copy is the line
       {big + "\n" + m + "\nP", 65536 - 2 + 27},            // across the reading blocks
       {big + "xx\n" + m + "\r\nP", 65536 + 28},
+      // the reading blocks are 256 KB: copies straddling one, and one whose CR LF does
+      {std::string(262144 - 10, 'b') + "\n" + m + "\nP", 262144 - 9 + 27},
+      {std::string(262144 - 27, 'b') + "\r" + m + "\r\nP", 262144 + 2},
+      {std::string(262144 - 1, 'b') + std::string(1, '\0') + m, 262144 + 26},
+      {std::string(100, '\0') + m + std::string(1, '\0'), 127},        // a NUL on both sides
+      {"\n" + std::string(1, 'x') + m.substr(1) + "\n" + m, 28 + 26},  // first byte differs
+      {"\n" + m.substr(0, 25) + "x\n" + m, 28 + 26},                   // last byte differs
   };
   for (const Case& c : cases) {
     fake::FakeFiles files;

@@ -15,6 +15,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_host.h"
+#include "platform/win32/win32_network.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
@@ -139,7 +140,8 @@ class JawsOnWindows : public ::testing::Test {
   win32::Win32Registry registry;
   win32::Win32Shell shell;
   win32::Win32Processes processes;
-  Platform platform{files, clock, sound, ui, host, registry, shell, processes};
+  win32::Win32Network network;
+  Platform platform{files, clock, sound, ui, host, registry, shell, processes, network};
   Core core{platform};
   JawsState state;
   DestinationList list;

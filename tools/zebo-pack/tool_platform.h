@@ -1,6 +1,7 @@
 // The platform of the author's tool: the host's files, and services it never uses that do nothing.
 #pragma once
 
+#include "platform/null_ui.h"
 #include "platform/platform.h"
 
 namespace zebo::pack {
@@ -18,18 +19,14 @@ class QuietSound : public Sound {
   bool PlayWav(std::string_view) override { return false; }
 };
 
-class QuietUi : public Ui {
- public:
-  MessageAnswer MessageBox(const std::string&, const std::string&, MessageButtons,
-                           MessageIcon) override {
-    return MessageAnswer::Closed;
-  }
-};
+// The tool has no window: every question reads as closed.
+using QuietUi = NullUi;
 
 class QuietHost : public Host {
  public:
   bool MutexExists(const std::string&) override { return false; }
   bool CreateMutex(const std::string&) override { return true; }
+  void CloseMutex() override {}
   bool BringWindowForward(const std::string&) override { return false; }
   std::string ExecutablePath() override { return {}; }
   std::string CurrentFolder() override { return {}; }
@@ -63,10 +60,16 @@ class QuietProcesses : public Processes {
   void Release(uint32_t) override {}
 };
 
+class QuietNetwork : public Network {
+ public:
+  bool Start() override { return false; }
+  bool DownloadToFile(const std::string&, const std::string&) override { return false; }
+};
+
 // The files given, the other services quiet.
 struct ToolPlatform {
   explicit ToolPlatform(Files& f)
-      : platform{f, clock, sound, ui, host, registry, shell, processes} {}
+      : platform{f, clock, sound, ui, host, registry, shell, processes, network} {}
   QuietClock clock;
   QuietSound sound;
   QuietUi ui;
@@ -74,6 +77,7 @@ struct ToolPlatform {
   QuietRegistry registry;
   QuietShell shell;
   QuietProcesses processes;
+  QuietNetwork network;
   Platform platform;
 };
 

@@ -5,17 +5,6 @@
 
 namespace zebo::fake {
 
-MessageAnswer FakeUi::MessageBox(const std::string& title, const std::string& text,
-                                 MessageButtons buttons, MessageIcon) {
-  messages.push_back({title, text, buttons});
-  if (!answers.empty()) {
-    const MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-}
-
 bool FakeHost::MutexExists(const std::string& name) {
   return std::find(existingMutexes.begin(), existingMutexes.end(), name) != existingMutexes.end() ||
          std::find(createdMutexes.begin(), createdMutexes.end(), name) != createdMutexes.end();

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_network.h"
 #include "platform/fake/fake_system.h"
+#include "platform/fake/fake_ui.h"
 #include "platform/platform.h"
 
 namespace zebo::fake {
@@ -48,21 +50,6 @@ class FakeSound : public Sound {
   std::vector<std::string> played;
 };
 
-struct ShownMessage {
-  std::string title;
-  std::string text;
-  MessageButtons buttons;
-};
-
-class FakeUi : public Ui {
- public:
-  MessageAnswer MessageBox(const std::string& title, const std::string& text,
-                           MessageButtons buttons, MessageIcon icon) override;
-  // Answers given in turn; when none is left, OK boxes answer Ok and Yes/No boxes answer No.
-  std::deque<MessageAnswer> answers;
-  std::vector<ShownMessage> messages;
-};
-
 class FakeHost : public Host {
  public:
   bool MutexExists(const std::string& name) override;
@@ -93,7 +80,8 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeShell shell;
   FakeProcesses processes;
-  Platform platform{files, clock, sound, ui, host, registry, shell, processes};
+  FakeNetwork network{files};
+  Platform platform{files, clock, sound, ui, host, registry, shell, processes, network};
 };
 
 }  // namespace zebo::fake

@@ -1,0 +1,82 @@
+// A small HTTP/1.1 server on 127.0.0.1, run on a thread of the test program itself: the Windows
+// tests need no outside server.
+#pragma once
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <atomic>
+#include <map>
+#include <string>
+
+namespace zebo {
+
+// Answers each connection with the body stored for the request's path (404 for any other).
+class TinyServer {
+ public:
+  explicit TinyServer(std::map<std::string, std::string> bodies) : bodies_(std::move(bodies)) {
+    WSADATA data;
+    WSAStartup(MAKEWORD(2, 2), &data);
+    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    int size = sizeof address;
+    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+    listen(listener_, 4);
+    thread_ = ::CreateThread(nullptr, 0, &TinyServer::ThreadMain, this, 0, nullptr);
+  }
+  ~TinyServer() {
+    stop_ = true;
+    closesocket(listener_);
+    ::WaitForSingleObject(thread_, 5000);
+    ::CloseHandle(thread_);
+    WSACleanup();
+  }
+  // Changes what a path serves (before any request for it).
+  void SetBody(const std::string& path, const std::string& body) { bodies_[path] = body; }
+  std::string Url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+  }
+
+ private:
+  static DWORD WINAPI ThreadMain(void* self) {
+    static_cast<TinyServer*>(self)->Serve();
+    return 0;
+  }
+  void Serve() {
+    while (!stop_) {
+      SOCKET client = accept(listener_, nullptr, nullptr);
+      if (client == INVALID_SOCKET) return;
+      std::string request;
+      char buffer[1024];
+      while (request.find("\r\n\r\n") == std::string::npos) {
+        const int got = recv(client, buffer, sizeof buffer, 0);
+        if (got <= 0) break;
+        request.append(buffer, static_cast<size_t>(got));
+      }
+      std::string answer;
+      if (request.rfind("GET /found ", 0) == 0) {
+        const std::string body =
+            "Name New Version=http://example.org/\r\nNew Date=02/03/2012 10:00\r\n";
+        answer = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                 "\r\nConnection: close\r\n\r\n" + body;
+      } else {
+        answer = "HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\nConnection: close\r\n\r\nno!";
+      }
+      send(client, answer.data(), static_cast<int>(answer.size()), 0);
+      shutdown(client, SD_SEND);
+      closesocket(client);
+    }
+  }
+  std::map<std::string, std::string> bodies_;  // by path
+  SOCKET listener_ = INVALID_SOCKET;
+  int port_ = 0;
+  std::atomic<bool> stop_{false};
+  HANDLE thread_ = nullptr;
+};
+
+}  // namespace zebo
