@@ -43,7 +43,8 @@ bool IsWebAddress(const std::string& address) {
   const bool https = lower.rfind("https://", 0) == 0 && lower.size() > 8;
   if (!http && !https) return false;
   // A blank or control character would let the shell read the text as a program and arguments.
-  for (unsigned char c : address) {
+  for (const char ch : address) {
+    const auto c = static_cast<unsigned char>(ch);
     if (c <= ' ' || c == 0x7F || c == '"') return false;
   }
   return true;
