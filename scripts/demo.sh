@@ -14,7 +14,8 @@ pack=dist/zebo-pack
 [ -x "$pack" ] || pack=build/native/zebo-pack
 out=build/demo
 mkdir -p "$out"
-limit=${ZEBO_DEMO_LIMIT:-120}
+# On a virtual display nobody is there to finish the wizard: it is shown for a while, then ended.
+if [ -n "${ZEBO_XVFB_PID:-}" ]; then limit=${ZEBO_DEMO_LIMIT:-60}; else limit=${ZEBO_DEMO_LIMIT:-3600}; fi
 
 manifest=${ZEBO_DEMO_MANIFEST:-examples/package.ini}
 installer=$stub
@@ -42,4 +43,10 @@ answer=
 echo "demo: running $installer under Wine ($ZEBO_WINE, display $DISPLAY, at most ${limit}s)"
 "$ZEBO_WINE" "$ZEBO_WINBUILD/watch_program.exe" "$installer" $answer --limit="$limit" 2>&1 |
   grep -v '^ALSA lib'
-exit "${PIPESTATUS[0]}"
+status=${PIPESTATUS[0]}
+# 3: the wizard was still open when the time ran out, which on a virtual display is expected.
+if [ "$status" = 3 ] && [ -n "${ZEBO_XVFB_PID:-}" ]; then
+  echo "demo: the wizard was up and waiting for its user; ended after ${limit}s on the virtual display"
+  exit 0
+fi
+exit "$status"
