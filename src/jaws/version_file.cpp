@@ -4,31 +4,10 @@
 #include <cstdio>
 
 #include "core/cp1252.h"
+#include "core/dates.h"
 
 namespace zebo {
 namespace {
-
-// Days from 1970-01-01 of a civil date (proleptic Gregorian), and back.
-int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
-  y -= m <= 2 ? 1 : 0;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yoe = y - era * 400;
-  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(int64_t z, int64_t& y, int64_t& m, int64_t& d) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp + (mp < 10 ? 3 : -9);
-  y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-}
 
 bool IsLeap(int64_t y) {
   return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
@@ -93,18 +72,7 @@ std::string ReplaceNoCase(const std::string& text, std::string_view field,
 }  // namespace
 
 std::string FormatVersionDate(int64_t date) {
-  int64_t days = date / 86400;
-  int64_t seconds = date % 86400;
-  if (seconds < 0) {
-    seconds += 86400;
-    --days;
-  }
-  int64_t y = 0, m = 0, d = 0;
-  CivilFromDays(days, y, m, d);
-  char year[24];
-  std::snprintf(year, sizeof year, "%04lld", static_cast<long long>(y));
-  return TwoDigits(d) + "/" + TwoDigits(m) + "/" + year + " " + TwoDigits(seconds / 3600) + ":" +
-         TwoDigits(seconds % 3600 / 60);
+  return FormatDate("%dd/%mm/%yyyy %hh:%ii", date);
 }
 
 int64_t ParseVersionDate(std::string_view text) {
@@ -123,7 +91,13 @@ int64_t ParseVersionDate(std::string_view text) {
     return 0;
   }
   if (m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m) || h > 23 || i > 59) return 0;
-  return DaysFromCivil(y, m, d) * 86400 + h * 3600 + i * 60;
+  LocalTime fields;
+  fields.year = static_cast<int>(y);
+  fields.month = static_cast<int>(m);
+  fields.day = static_cast<int>(d);
+  fields.hour = static_cast<int>(h);
+  fields.minute = static_cast<int>(i);
+  return DateValue(fields);
 }
 
 std::string FormatName(std::string_view name, const PackageInfo& info, const LocalTime& now) {
