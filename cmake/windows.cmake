@@ -50,7 +50,7 @@ if(win32_test_sources)
   add_executable(win32_tests ${win32_test_sources})
   target_link_libraries(win32_tests PRIVATE zebo_pack_lib ${ZEBO_ALL_LAYERS} zebo_platform_win32
                         gtest gtest_main gmock oleacc oleaut32)
-  target_link_libraries(win32_tests PRIVATE ws2_32)
+  target_link_libraries(win32_tests PRIVATE ws2_32 zebo_e2e_harness)
   target_compile_options(win32_tests PRIVATE -Wno-error)
   add_test(NAME win32_tests COMMAND win32_tests)
 endif()
@@ -60,7 +60,7 @@ file(GLOB e2e_harness_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/ha
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(e2e_harness_sources AND e2e_sources AND TARGET ZeBo)
   add_library(zebo_e2e_harness STATIC ${e2e_harness_sources})
-  target_link_libraries(zebo_e2e_harness PUBLIC user32 gdi32)
+  target_link_libraries(zebo_e2e_harness PUBLIC user32 gdi32 oleacc oleaut32 ole32)
   add_executable(e2e_tests ${e2e_sources})
   target_link_libraries(e2e_tests PRIVATE zebo_e2e_harness zebo_pack_lib ${ZEBO_ALL_LAYERS}
                         zebo_platform_win32 gtest gmock ws2_32 oleacc oleaut32 ole32)

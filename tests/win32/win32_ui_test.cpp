@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "tests/e2e/harness/harness.h"
 #include "wizard/control_table.h"
 #include "wizard/controls.h"
 // After windows.h.
@@ -405,43 +406,6 @@ TEST_F(Win32UiTest, ATableWithAControlOutsideAContainerFails) {
   EXPECT_EQ(other.CreateMainWindow("ZeBo", 600, 480, bad), UiFailure::Control);
 }
 
-// The name the system's accessibility layer gives a window, or "" when it cannot answer.
-std::wstring AccessibleName(HWND hwnd) {
-  // Spelled out here: the import library's IID_IAccessible does not link to the right value.
-  static const GUID kIAccessible = {
-      0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-  IAccessible* accessible = nullptr;
-  if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
-                                          reinterpret_cast<void**>(&accessible))) ||
-      accessible == nullptr) {
-    return {};
-  }
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  std::wstring text;
-  if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
-    text = name;
-    ::SysFreeString(name);
-  }
-  accessible->Release();
-  return text;
-}
-
-// The label rule screen readers fall back on: the static text just before the control.
-std::wstring LabelBefore(HWND hwnd) {
-  const HWND previous = ::GetWindow(hwnd, GW_HWNDPREV);
-  wchar_t windowClass[32] = {};
-  if (previous == nullptr || !::GetClassNameW(previous, windowClass, 32) ||
-      _wcsicmp(windowClass, L"Static") != 0) {
-    return {};
-  }
-  wchar_t text[256] = {};
-  ::GetWindowTextW(previous, text, 256);
-  return text;
-}
-
 // Every control that takes the focus on each page gets a name from the accessibility layer.
 TEST_F(Win32UiTest, EveryFocusableControlHasAnAccessibleName) {
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -457,8 +421,8 @@ TEST_F(Win32UiTest, EveryFocusableControlHasAnAccessibleName) {
           !::IsWindowEnabled(hwnd) || !(::GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP)) {
         continue;
       }
-      const std::wstring name = AccessibleName(hwnd);
-      const std::wstring label = LabelBefore(hwnd);
+      const std::wstring name = e2e::AccessibleName(hwnd);
+      const std::wstring label = e2e::LabelBefore(hwnd);
       // Wine's accessibility layer names edits, buttons and lists but not drop-down lists or
       // rich-text areas; for those the label rule is what is checked.
       if (name.empty()) {

@@ -80,4 +80,10 @@ void TypeText(const std::wstring& text);
 // Saves what the screen shows of `window` as a 24-bit BMP file.
 bool SaveScreenshot(HWND window, const std::wstring& path);
 
+// The name the accessibility layer gives a control, or "" when it has none for it (the caller
+// initialises COM).
+std::wstring AccessibleName(HWND hwnd);
+// The text of the static control created just before `hwnd`: the label screen readers fall back on.
+std::wstring LabelBefore(HWND hwnd);
+
 }  // namespace zebo::e2e
