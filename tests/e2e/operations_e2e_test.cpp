@@ -21,7 +21,7 @@ namespace {
 
 constexpr DWORD kStartLimit = 30000;
 constexpr DWORD kRunLimit = 90000;
-const wchar_t kTitle[] = L"ZeBo pour Notes";
+const wchar_t kTitle[] = L"ZeBo pour \u00C9diteur de notes";
 const wchar_t kJawsFolder[] = L"C:\\Program Files\\Freedom Scientific\\JAWS\\2019\\";
 const wchar_t kInstallAfterBackup[] =
     L"Installer les fichiers apr\u00E8s la sauvegarde des anciens scrips";
@@ -176,9 +176,11 @@ class FolderSnapshot {
   Tree tree_;
 };
 
-std::wstring SettingsFolder() {
+// The French settings of JAWS 2019: the user's own (CSIDL_APPDATA) or the shared ones
+// (CSIDL_COMMON_APPDATA).
+std::wstring SettingsFolder(int which = CSIDL_APPDATA) {
   wchar_t appData[MAX_PATH] = {};
-  ::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
+  ::SHGetFolderPathW(nullptr, which, nullptr, 0, appData);
   return std::wstring(appData) + L"\\Freedom Scientific\\JAWS\\2019\\Settings\\fra\\";
 }
 
@@ -236,7 +238,9 @@ class Operations : public ::testing::Test {
     if (!stub) return;
     PackageInfo info;
     info.Date = 1765449000;
-    info.ApplicationName = "Notes";
+    info.ApplicationName =
+        "\xC9"
+        "diteur de notes";
     info.ApplicationVersion = "2.0";
     info.ScriptName = "Notes";
     info.ScriptVersion = "1.0";
@@ -471,9 +475,21 @@ TEST_F(Operations, InstallAfterBackupIntoTheRunningJawsThenRestartIt) {
 }
 
 TEST_F(Operations, RemovalGivesDefaultJssItsLinesBack) {
+  // As on most machines, the user has no Default.jss or ConfigNames.Ini of their own yet: the
+  // install starts them from the shared settings, which it leaves as they are.
+  const std::wstring shared = SettingsFolder(CSIDL_COMMON_APPDATA);
+  const FolderSnapshot sharedBefore(shared);
+  const std::string sharedDefault = ReadBytes(shared + L"Default.jss").value_or("<missing>");
+  const std::string sharedConfigNames =
+      ReadBytes(shared + L"ConfigNames.Ini").value_or("<missing>");
+  ASSERT_TRUE(::DeleteFileW((settings_ + L"Default.jss").c_str()));
+  ASSERT_TRUE(::DeleteFileW((settings_ + L"ConfigNames.Ini").c_str()));
+
   WalkTo(Plan(kInstall, kMySettings, kFrench), L"removal-install");
   EXPECT_EQ(Run(L"Info"), kAllDone);
   ExpectAdapted(Settings(L"Default.jss"));
+  EXPECT_EQ(Settings(L"ConfigNames.Ini"),
+            "[ConfigNames]\r\nnotes=Notes\r\nbloc=Notes\r\n" + sharedConfigNames.substr(15));
   ASSERT_TRUE(driver_->Close()) << driver_->Error();
   ::DeleteFileW(compileCalls_.c_str());
 
@@ -488,8 +504,9 @@ TEST_F(Operations, RemovalGivesDefaultJssItsLinesBack) {
                kCompiled, kAliasStep, kLaterNotice,
                L"Toutes les op\u00E9rations se sont termin\u00E9es avec succ\u00E9s ! "});
   // Every line comes back; the removal leaves the one empty line its load appended.
-  EXPECT_EQ(Settings(L"Default.jss"), defaultJss_ + "\r\n");
-  EXPECT_EQ(Settings(L"ConfigNames.Ini"), configNames_);
+  EXPECT_EQ(Settings(L"Default.jss"), sharedDefault + "\r\n");
+  EXPECT_EQ(Settings(L"ConfigNames.Ini"), sharedConfigNames);
+  EXPECT_TRUE(sharedBefore.Unchanged()) << "the shared settings changed";
   EXPECT_EQ(CompileCalls(), (std::vector<std::wstring>{L"default.jss", L"default.jss"}));
   EXPECT_TRUE(driver_->Close()) << driver_->Error();
 }
@@ -498,7 +515,7 @@ TEST_F(Operations, CopyIntoAChosenFolder) {
   // On C: rather than in the build tree: Wine's folder browser does not open at a folder of its
   // Z: drive (the Linux root), and the walk picks the first sub-folder of the start folder.
   const std::wstring parent = L"C:\\zebo-copie";
-  const std::wstring chosen = parent + L"\\Choisi\\";
+  const std::wstring chosen = parent + L"\\Scripts copi\u00E9s\\";
   RemoveTree(parent);  // nothing from an earlier run
   ::CreateDirectoryW(parent.c_str(), nullptr);
   ::CreateDirectoryW(chosen.c_str(), nullptr);
@@ -517,11 +534,11 @@ TEST_F(Operations, CopyIntoAChosenFolder) {
 
   Tree tree;
   ReadTree(chosen, L"", tree);
-  Tree expected{{L"Notes Scripts 1.0Jaws 2019\\", std::nullopt},
-                {L"Notes Scripts 1.0Jaws 2019\\Notes\\", std::nullopt}};
+  // Named after the application, the scripts' version and the group, accents and all.
+  const std::wstring base = L"\u00C9diteur de notes Scripts 1.0Jaws 2019\\";
+  Tree expected{{base, std::nullopt}, {base + L"Notes\\", std::nullopt}};
   for (const PackedFile& f : kFiles) {
-    expected[L"Notes Scripts 1.0Jaws 2019\\" + Wide(std::string(f.target).substr(17)) +
-             Wide(f.name)] = *f.content;
+    expected[base + Wide(std::string(f.target).substr(17)) + Wide(f.name)] = *f.content;
   }
   EXPECT_EQ(tree, expected);
   EXPECT_TRUE(snapshot_->Unchanged()) << "the copy touched the JAWS folder";
