@@ -471,6 +471,18 @@ TEST_F(Operations, InstallAfterBackupIntoTheRunningJawsThenRestartIt) {
   EXPECT_EQ(jawsAfter.size(), 1u);
   EXPECT_FALSE(jaws.Running());
   for (DWORD id : jawsAfter) EXPECT_NE(id, jawsBefore);
+
+  // After the run the detailed log can still be read, and coming back from it shows the step
+  // list with its lines and nothing but the close button.
+  const std::wstring steps = driver_->StepList();
+  ASSERT_TRUE(driver_->Press(VK_F1, kAlt));
+  ASSERT_TRUE(driver_->WaitPage(100, 101, "log-after-run")) << driver_->Error();
+  ASSERT_TRUE(driver_->Press('P', kAlt));
+  ASSERT_TRUE(driver_->WaitPage(97, 99, "summary-after-run")) << driver_->Error();
+  for (int button : {1, 2, 3, 5}) EXPECT_FALSE(ControlShown(driver_->Window(), button)) << button;
+  EXPECT_TRUE(ControlShown(driver_->Window(), 4));
+  EXPECT_EQ(WindowText(PageControl(driver_->Window(), 4)), L"Fermer");
+  EXPECT_EQ(driver_->StepList(), steps);
   EXPECT_TRUE(driver_->Close()) << driver_->Error();
 }
 
