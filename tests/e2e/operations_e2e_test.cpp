@@ -295,7 +295,8 @@ class Operations : public ::testing::Test {
     ASSERT_TRUE(zebo_.Start(*installer_, L"", folder.empty() ? *folder_ : folder));
     const HWND window = zebo_.WaitForWindow(kTitle, L"ZeBoWindow", kStartLimit);
     ASSERT_NE(window, nullptr);
-    driver_.emplace(zebo_, window, *folder_ + L"\\" + name);
+    name_ = *folder_ + L"\\" + name;
+    driver_.emplace(zebo_, window, name_);
     ASSERT_TRUE(driver_->WalkToSummary(plan)) << driver_->Error();
   }
 
@@ -315,7 +316,7 @@ class Operations : public ::testing::Test {
       if (box == nullptr) return L"";
       EXPECT_EQ(MessageBoxText(box), question);
       ExpectForeground(box);
-      SaveScreenshot(box, *folder_ + L"\\question.bmp");
+      SaveScreenshot(box, name_ + L"-question.bmp");
       EXPECT_TRUE(driver_->Answer(box)) << driver_->Error();
     }
     const HWND box = driver_->NextMessageBox(closingTitle, kRunLimit);
@@ -324,7 +325,7 @@ class Operations : public ::testing::Test {
     const std::wstring text = MessageBoxText(box);
     ExpectForeground(box);
     driver_->Shot("closing-box");
-    SaveScreenshot(box, *folder_ + L"\\closing-box.bmp");
+    SaveScreenshot(box, name_ + L"-box.bmp");
     EXPECT_TRUE(driver_->Answer(box)) << driver_->Error();
     return text;
   }
@@ -333,6 +334,9 @@ class Operations : public ::testing::Test {
     EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(driver_->Window()) == control; }, 10000))
         << "focus on " << FocusedControlId(driver_->Window()) << ", expected " << control;
     driver_->Shot("after-run");
+    // The two texts a screen reader user reads after the run, for a look at a failure.
+    WriteBytes(name_ + L"-steps.txt", Utf8(driver_->StepList()));
+    WriteBytes(name_ + L"-log.txt", Utf8(driver_->Log()));
   }
 
   void ExpectSteps(const std::vector<std::wstring>& wanted) {
@@ -361,6 +365,7 @@ class Operations : public ::testing::Test {
   static std::wstring* folder_;
   static std::wstring* installer_;
   std::wstring settings_, compileCalls_;
+  std::wstring name_;  // the folder and beginning of the current walk's pictures and texts
   std::string defaultJss_, configNames_;
   std::optional<FolderSnapshot> snapshot_;
   Program zebo_;
