@@ -16,7 +16,7 @@ if [ ${#targets[@]} -eq 0 ]; then
   for src in tests/fuzz/*.cpp; do targets+=("$(basename "$src" .cpp)"); done
 fi
 for name in "${targets[@]}"; do
-  bin=build/fuzz/$name
+  bin=${FUZZ_BIN:-build/fuzz}/$name
   [ -x "$bin" ] || { echo "missing $bin"; fail=1; continue; }
   work=build/fuzz-corpus/$name
   mkdir -p "$work"
