@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target (or those named after the mode): `short` for a few seconds each
-# (make test), `long` for ten million executions each (make fuzz; FUZZ_RUNS changes the count). Seeds come from
+# (make test), `long` for ten million executions each (make fuzz; FUZZ_RUNS changes the count,
+# FUZZ_TIMEOUT the seconds a run may take, FUZZ_BIN the folder of the programs). Seeds come from
 # tests/fuzz/corpus/<target>/; the inputs found are kept in build/fuzz-corpus/<target>/. A crash,
 # a leak or an input that runs over one second fails the run and leaves its input beside the log
 # (build/fuzz-corpus/<target>.<mode>.log).
@@ -21,7 +22,7 @@ for name in "${targets[@]}"; do
   work=build/fuzz-corpus/$name
   mkdir -p "$work"
   seeds=tests/fuzz/corpus/$name
-  args=(-timeout=1 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1)
+  args=(-timeout=${FUZZ_TIMEOUT:-1} -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1)
   if [ -f "tests/fuzz/$name.options" ]; then
     while read -r flag; do [ -n "$flag" ] && args+=("$flag"); done < "tests/fuzz/$name.options"
   fi
