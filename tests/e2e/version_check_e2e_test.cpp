@@ -158,6 +158,29 @@ TEST_F(VersionCheckE2E, ANewerEditionOpensItsAddressAndEndsTheProgramOnlyFromThe
   EXPECT_EQ(server.Requests(), 3);
 }
 
+// The address comes from the network: a newer edition that names a program is never started.
+TEST_F(VersionCheckE2E, ANewerEditionThatIsNoWebAddressIsNotOpened) {
+  const std::string program = "C:\\windows\\system32\\notepad.exe";
+  TinyServer server(std::map<std::string, std::string>{
+      {kFile, "Name New Version=" + program + "\r\nNew Date=01/03/2012 10:01\r\n"}});
+  Program zebo;
+  ASSERT_TRUE(zebo.Start(Installer(L"version-program.exe", server.Url("/zebo"))));
+  HWND box = zebo.WaitForMessageBox(L"Info", kStartLimit);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), kNewer);
+  ASSERT_TRUE(PressKeyIn(box, VK_RETURN));  // Yes
+  HWND main = MainWindow(zebo);
+  ASSERT_NE(main, nullptr);
+  const std::wstring refused = L"! Not opened, not an http or https address : " + Wide(program);
+  EXPECT_TRUE(WaitUntil([&] { return ControlText(main, kLog).find(refused) != std::wstring::npos; },
+                        kLimit))
+      << ControlText(main, kLog);
+  EXPECT_TRUE(zebo.Running());
+  ::Sleep(1000);
+  EXPECT_EQ(::FindWindowW(L"Notepad", nullptr), nullptr);
+  EXPECT_EQ(Opened(), "");
+}
+
 TEST_F(VersionCheckE2E, NothingNewerOrNoFileIsSaidOnTheButtonOnly) {
   struct Case {
     const wchar_t* name;
