@@ -22,7 +22,8 @@ constexpr int64_t kLargestFile = int64_t{1} << 31;
 bool EnsureFileBuffer(Core& core, PackageState& package, int64_t needed) {
   try {
     if (!package.hasFileBuffer) {
-      package.fileBuffer.assign(static_cast<size_t>(needed), 0);
+      package.fileBuffer.clear();
+      package.fileBuffer.resize(static_cast<size_t>(needed));
       package.hasFileBuffer = true;
     } else if (static_cast<int64_t>(package.fileBuffer.size()) < needed) {
       package.fileBuffer.resize(static_cast<size_t>(needed));

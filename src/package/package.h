@@ -3,10 +3,43 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zebo {
+
+// Grows a vector without setting the new elements: the work buffers are always written before
+// they are read, and a package may size them at 64 MiB, which zeroing would touch (and commit)
+// page by page at start-up for nothing.
+template <class T>
+struct UninitialisedAllocator : std::allocator<T> {
+  using value_type = T;
+  template <class U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <class U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+using ByteBuffer = std::vector<unsigned char, UninitialisedAllocator<unsigned char>>;
+
+// The largest content a compressed record may announce. Compressed data can expand almost without
+// limit (one long match token yields megabytes), so no ratio to the stored size bounds it; this
+// fixed cap keeps a damaged record from making the scan allocate gigabytes for its two buffers.
+// Script sets, their help files and their start sound stay far below it.
+constexpr int64_t kMaxUnpackedSize = 64 * 1024 * 1024;
 
 // PackageInfo Flags bits.
 constexpr int32_t InfoRestartJaws = 0x01;
@@ -87,8 +120,11 @@ struct PackageState {
   size_t currentGroup = kNoCurrent;  // the current element of each list
   size_t currentFile = kNoCurrent;
   // The work buffers; `hasFileBuffer` / `hasPackBuffer` tell whether they exist at all.
-  std::vector<unsigned char> fileBuffer;
-  std::vector<unsigned char> packBuffer;
+  // The most a compressed record may unpack to; the fuzzer lowers it, so that a few bytes of
+  // input cannot make each run allocate and fill 64 MiB.
+  int64_t maxUnpackedSize = kMaxUnpackedSize;
+  ByteBuffer fileBuffer;
+  ByteBuffer packBuffer;
   bool hasFileBuffer = false;
   bool hasPackBuffer = false;
   bool restartJawsChecked = false;  // the initial state of the restart check box

@@ -37,7 +37,7 @@ bool ReadInfo(PackageStream& in, PackageInfo& info) {
 
 enum class RecordStatus { Ok, CutShort, NegativeSize, PastEnd, TooLarge };
 
-RecordStatus ReadRecord(PackageStream& in, PackageFile& file) {
+RecordStatus ReadRecord(PackageStream& in, PackageFile& file, int64_t maxUnpacked) {
   if (!ReadPackageString(in, file.Name) || !ReadPackageString(in, file.TargetPath) ||
       !in.ReadI32(file.Group) || !in.ReadI32(file.CompileOrder) || !in.ReadI32(file.Size) ||
       !in.ReadI32(file.PackedSize) || !in.ReadI32(file.Flags)) {
@@ -46,7 +46,7 @@ RecordStatus ReadRecord(PackageStream& in, PackageFile& file) {
   file.DataOffset = in.Position();
   if (file.Size < 0 || file.PackedSize < 0) return RecordStatus::NegativeSize;
   if (file.PackedSize > in.Remaining()) return RecordStatus::PastEnd;
-  if (file.Size != file.PackedSize && file.Size > kMaxUnpackedSize) return RecordStatus::TooLarge;
+  if (file.Size != file.PackedSize && file.Size > maxUnpacked) return RecordStatus::TooLarge;
   return RecordStatus::Ok;
 }
 
@@ -69,7 +69,7 @@ bool ReadRecords(Core& core, PackageStream& in, PackageState& package, bool sign
     if (signedFile && OnlyAlignment(in)) break;
     if (!in.Seek(start)) return false;
     PackageFile file;
-    switch (ReadRecord(in, file)) {
+    switch (ReadRecord(in, file, package.maxUnpackedSize)) {
       case RecordStatus::Ok:
         break;
       case RecordStatus::CutShort:
@@ -84,7 +84,7 @@ bool ReadRecords(Core& core, PackageStream& in, PackageState& package, bool sign
         return false;
       case RecordStatus::TooLarge:
         Damaged(core, "the record at " + Num(start) + " announces " + Num(file.Size) +
-                          " bytes, more than the " + Num(kMaxUnpackedSize) + " allowed");
+                          " bytes, more than the " + Num(package.maxUnpackedSize) + " allowed");
         return false;
     }
     largest = std::max<int64_t>(largest, file.Size);
@@ -254,12 +254,13 @@ bool ScanPackage(Core& core, PackageState& package, const std::string& path) {
 
   try {
     const auto bufferSize = static_cast<size_t>(largest + 2);
-    package.fileBuffer.assign(bufferSize, 0);
+    package.fileBuffer.clear();
+    package.fileBuffer.resize(bufferSize);
     package.hasFileBuffer = true;
     package.packBuffer.clear();
     package.hasPackBuffer = false;
     if (packed) {
-      package.packBuffer.assign(bufferSize, 0);
+      package.packBuffer.resize(bufferSize);
       package.hasPackBuffer = true;
     }
   } catch (const std::bad_alloc&) {

@@ -10,12 +10,6 @@
 
 namespace zebo {
 
-// The largest content a compressed record may announce. Compressed data can expand almost without
-// limit (one long match token yields megabytes), so no ratio to the stored size bounds it; this
-// fixed cap keeps a damaged record from making the scan allocate gigabytes for its two buffers.
-// Script sets, their help files and their start sound stay far below it.
-constexpr int64_t kMaxUnpackedSize = 64 * 1024 * 1024;
-
 // Reads the package behind the marker line of the file at `path` into `package`, logging what it
 // reads. True when the marker was found and there is at least one group and one file record.
 // A damaged package (a text or a record running past the end of the file, a negative or

@@ -13,6 +13,12 @@ namespace {
 
 constexpr size_t kBlock = 256 * 1024;
 
+// A small file gets a buffer of its own size: most packages are small, and filling 256 KB for
+// each would cost more than reading them.
+size_t BlockFor(int64_t bytes) {
+  return static_cast<size_t>(std::clamp<int64_t>(bytes, 1, static_cast<int64_t>(kBlock)));
+}
+
 bool EndsLine(unsigned char byte) {
   return byte == '\n' || byte == '\r' || byte == '\0';
 }
@@ -20,7 +26,7 @@ bool EndsLine(unsigned char byte) {
 }  // namespace
 
 PackageStream::PackageStream(FileReader& file)
-    : file_(file), size_(std::max<int64_t>(file.Size(), 0)), buffer_(kBlock) {}
+    : file_(file), size_(std::max<int64_t>(file.Size(), 0)), buffer_(BlockFor(size_)) {}
 
 bool PackageStream::Seek(int64_t position) {
   if (position < 0 || position > size_) return false;
@@ -129,7 +135,8 @@ bool PackageStream::FindMarkerLine(std::string_view marker) {
   // may follow a carriage return: i + n + 2 bytes. The unsettled tail of one block moves to just
   // before the next, which is read whole at the same place: reads stay block-sized and aligned.
   const size_t keep = n + 1;
-  std::vector<unsigned char> window(keep + kBlock);
+  const size_t block = BlockFor(size_ - pos_);
+  std::vector<unsigned char> window(keep + block);
   unsigned char* const fresh = window.data() + keep;
   unsigned char* data = fresh;  // the bytes held, ending with the last block read
   size_t length = 0;
@@ -140,8 +147,8 @@ bool PackageStream::FindMarkerLine(std::string_view marker) {
     return false;
   }
   while (true) {
-    const int64_t want =
-        std::min<int64_t>(kBlock, size_ - dataStart - static_cast<int64_t>(length));
+    const int64_t want = std::min<int64_t>(static_cast<int64_t>(block),
+                                           size_ - dataStart - static_cast<int64_t>(length));
     int64_t got = want > 0 ? file_.Read(fresh, want) : 0;
     if (got < 0) got = 0;
     length += static_cast<size_t>(got);
