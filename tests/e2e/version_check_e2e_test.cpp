@@ -78,10 +78,13 @@ class VersionCheckE2E : public ::testing::Test {
         ERROR_SUCCESS) {
       old = value;
     }
+    // An empty command takes the value away again (a machine that had no handler).
     const bool set =
-        ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                         static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) ==
-        ERROR_SUCCESS;
+        command.empty()
+            ? ::RegDeleteValueW(key, nullptr) == ERROR_SUCCESS
+            : ::RegSetValueExW(
+                  key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                  static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     ::RegCloseKey(key);
     return set;
   }
