@@ -128,7 +128,9 @@ TEST_F(VersionCheckE2E, ANewerEditionOpensItsAddressAndEndsTheProgramOnlyFromThe
   EXPECT_TRUE(WaitUntil([&] { return Opened() == address + "\r\n"; }, kLimit)) << Opened();
   HWND main = MainWindow(zebo);
   ASSERT_NE(main, nullptr);
-  ::Sleep(1000);
+  // The start-up focus still reaches the Next button of the description page.
+  EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(main) == 2; }, kLimit))
+      << FocusedControlId(main);
   ASSERT_TRUE(zebo.Running());
   const std::wstring log = ControlText(main, kLog);
   EXPECT_NE(log.find(L" URL FileVersion = " + Wide(server.Url(kFile))), std::wstring::npos) << log;
