@@ -71,6 +71,10 @@ if(e2e_harness_sources AND e2e_sources AND TARGET ZeBo)
   add_executable(watch_program ${CMAKE_SOURCE_DIR}/tests/e2e/tools/watch_program.cpp)
   target_link_libraries(watch_program PRIVATE zebo_e2e_harness)
   target_link_options(watch_program PRIVATE -municode)
+  # Walks an installer's install with the keyboard (the demo on a virtual display).
+  add_executable(demo_walk ${CMAKE_SOURCE_DIR}/tests/e2e/tools/demo_walk.cpp)
+  target_link_libraries(demo_walk PRIVATE zebo_e2e_harness)
+  target_link_options(demo_walk PRIVATE -municode)
   add_test(NAME e2e_tests COMMAND e2e_tests --zebo=$<TARGET_FILE:ZeBo>
            --out=${CMAKE_BINARY_DIR}/e2e-output)
 endif()

@@ -3,6 +3,9 @@
 // closed on their line, comments skipped) and writes a compiled file with the extension ".jsb"
 // beside the source. Exit code 0 on success, 1 with a message on stderr otherwise.
 // ZEBO_SCOMPILE_SLEEP_MS makes it sleep that long first, to outlast a caller's time limit.
+// ZEBO_SCOMPILE_LOG names a file to which each call appends the source's path as one line, so a
+// test can see which sources were compiled and in which order. ZEBO_SCOMPILE_FAIL makes it fail
+// (exit code 2) on every source whose file name is that text, in any case.
 #include <windows.h>
 
 #include <cstdio>
@@ -42,6 +45,38 @@ std::vector<std::string> Words(const std::string& code) {
   return words;
 }
 
+std::wstring Environment(const wchar_t* name) {
+  wchar_t value[1024];
+  const DWORD length = GetEnvironmentVariableW(name, value, 1024);
+  return length > 0 && length < 1024 ? std::wstring(value, length) : std::wstring();
+}
+
+void LogCall(const std::wstring& source) {
+  const std::wstring log = Environment(L"ZEBO_SCOMPILE_LOG");
+  if (log.empty()) return;
+  // Opened for appending and shared, so calls that overlap cannot lose a line.
+  HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  const std::wstring line = source + L"\r\n";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+bool AskedToFail(const std::wstring& source) {
+  const std::wstring name = Environment(L"ZEBO_SCOMPILE_FAIL");
+  if (name.empty()) return false;
+  const size_t slash = source.find_last_of(L"\\/");
+  const std::wstring file = slash == std::wstring::npos ? source : source.substr(slash + 1);
+  return _wcsicmp(file.c_str(), name.c_str()) == 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -54,6 +89,11 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   const std::wstring source = argv[1];
+  LogCall(source);
+  if (AskedToFail(source)) {
+    fwprintf(stderr, L"%ls(1) : error : failure asked for by ZEBO_SCOMPILE_FAIL\n", source.c_str());
+    return 2;
+  }
   FILE* in = _wfopen(source.c_str(), L"rb");
   if (in == nullptr) return Fail(source, 0, "cannot open the source");
   std::string text;
