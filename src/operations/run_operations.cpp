@@ -6,7 +6,7 @@
 #include "operations/compile_scripts.h"
 #include "operations/install_files.h"
 #include "operations/operation_flags.h"
-#include "wizard/controls.h"
+#include "platform/ui.h"
 
 namespace zebo {
 namespace {
@@ -15,15 +15,6 @@ constexpr char kReloadFailed[] = "- Erreur durant le rechargement des scripts pa
 constexpr char kCompileFailed[] = "- Erreur durant la compilation des scripts !\n";
 
 }  // namespace
-
-std::vector<FileListItem> ReadFileList(Ui& ui) {
-  std::vector<FileListItem> items;
-  const int count = ui.ItemCount(FileListG);
-  for (int i = 0; i < count; ++i) {
-    items.push_back({ui.ItemData(FileListG, i), ui.IsItemChecked(FileListG, i)});
-  }
-  return items;
-}
 
 std::string RunOperationSteps(RunContext& ctx, int32_t operationFlags) {
   std::string summary;
@@ -57,26 +48,27 @@ std::string RunOperationSteps(RunContext& ctx, int32_t operationFlags) {
   return summary;
 }
 
-int RunOperations(RunContext& ctx, int32_t operationFlags, int32_t& operationsDone) {
+int RunOperations(RunContext& ctx, const RunControls& controls, int32_t operationFlags,
+                  int32_t& operationsDone) {
   OperationLog& log = ctx.core.log;
   Ui& ui = ctx.core.platform.ui;
   log.StepLine("");
   log.StepLine(
       "*** D\xE9"
       "but des op\xE9rations ");
-  ui.SetText(CancelButtonG, "Fermer");
+  ui.SetText(controls.cancelButton, "Fermer");
   log.LogLine("");
   log.LogLine("*** Begin of process");
 
   const std::string summary = RunOperationSteps(ctx, operationFlags);
 
   operationsDone = 1;
-  ui.SetEnabled(NextButtonG, false);
-  ui.SetEnabled(PreviousButtonG, false);
-  ui.SetEnabled(RunButtonG, false);
-  ui.SetEnabled(CancelButtonG, true);
+  ui.SetEnabled(controls.nextButton, false);
+  ui.SetEnabled(controls.previousButton, false);
+  ui.SetEnabled(controls.runButton, false);
+  ui.SetEnabled(controls.cancelButton, true);
   log.StepLine("");
-  int focus = CancelButtonG;
+  int focus = controls.cancelButton;
   if (summary.empty()) {
     ui.MessageBox("Info",
                   "Toutes les op\xE9rations ont \xE9t\xE9 \xE9"
@@ -91,7 +83,7 @@ int RunOperations(RunContext& ctx, int32_t operationFlags, int32_t& operationsDo
                       "Les scripts risquent de ne pas fonctionner correctement.",
                   MessageButtons::Ok, MessageIcon::Error);
     log.StepLine("Des erreurs se sont produites durant les op\xE9rations !");
-    focus = StepEditorG;
+    focus = controls.stepList;
   }
   ui.SetFocus(focus);
   return focus;

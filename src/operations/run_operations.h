@@ -4,15 +4,21 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "operations/run_context.h"
-#include "platform/ui.h"
 
 namespace zebo {
 
-// The file list control as the steps read it: item data and check mark, in display order.
-std::vector<FileListItem> ReadFileList(Ui& ui);
+// The controls of the window around a run, named by the window that shows it: the runner turns
+// the cancel button into a close button, freezes the navigation and puts the focus where the
+// outcome is to be read.
+struct RunControls {
+  int nextButton = 0;
+  int previousButton = 0;
+  int runButton = 0;
+  int cancelButton = 0;  // reads "Fermer" from the start of the run
+  int stepList = 0;      // takes the focus after errors
+};
 
 // Runs the chains that `operationFlags` selects and returns the error summary: one line per
 // failed chain, each ending with "\n"; empty when everything went through.
@@ -22,6 +28,7 @@ std::string RunOperationSteps(RunContext& ctx, int32_t operationFlags);
 // and the final lines. Sets `operationsDone`. Returns the control that now has the focus (the
 // close button after success, the step list after errors), which the caller records as the
 // page's focus.
-int RunOperations(RunContext& ctx, int32_t operationFlags, int32_t& operationsDone);
+int RunOperations(RunContext& ctx, const RunControls& controls, int32_t operationFlags,
+                  int32_t& operationsDone);
 
 }  // namespace zebo

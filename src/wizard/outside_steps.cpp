@@ -2,6 +2,8 @@
 // sensitive-function check and opening the package's web addresses.
 #include "wizard/outside_steps.h"
 
+#include <vector>
+
 #include "jaws/version_check.h"
 #include "operations/apply_adaptations.h"
 #include "operations/run_operations.h"
@@ -10,6 +12,16 @@
 
 namespace zebo {
 namespace {
+
+// The file list as the steps read it: item data and check mark, in display order.
+std::vector<FileListItem> ReadFileList(Ui& ui) {
+  std::vector<FileListItem> items;
+  const int count = ui.ItemCount(FileListG);
+  for (int i = 0; i < count; ++i) {
+    items.push_back({ui.ItemData(FileListG, i), ui.IsItemChecked(FileListG, i)});
+  }
+  return items;
+}
 
 // The steps read the file list as the user left it on its page.
 RunContext MakeRunContext(Wizard& w) {
@@ -26,7 +38,7 @@ RunContext MakeRunContext(Wizard& w) {
 void StartOperations(Wizard& w) {
   if (w.operationsDone == 1) return;  // a run happens once
   RunContext ctx = MakeRunContext(w);
-  const int focus = RunOperations(ctx, w.operationFlags, w.operationsDone);
+  const int focus = RunOperations(ctx, kWizardRunControls, w.operationFlags, w.operationsDone);
   // The focus stays where the run put it: a page change still counting down must not move it.
   w.loop.PendingFocus = 0;
   w.loop.FocusCountdown = 0;

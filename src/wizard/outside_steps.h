@@ -5,9 +5,15 @@
 
 #include <string>
 
+#include "operations/run_operations.h"
+#include "wizard/controls.h"
 #include "wizard/wizard.h"
 
 namespace zebo {
+
+// The wizard's controls that a run changes.
+inline constexpr RunControls kWizardRunControls{NextButtonG, PreviousButtonG, RunButtonG,
+                                                CancelButtonG, StepEditorG};
 
 // The run button.
 void StartOperations(Wizard& w);

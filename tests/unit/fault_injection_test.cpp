@@ -15,6 +15,7 @@ namespace {
 
 using testing::kOldConfigNames;
 using testing::kOldDefault;
+using testing::kRunControls;
 using testing::kSettings;
 using testing::OperationsFixture;
 
@@ -40,7 +41,7 @@ TEST(FaultInjection, EveryFailingOperationOfAnInstallLeavesOldOrNewSettings) {
   OperationsFixture clean;
   clean.SetUpFullInstall();
   int32_t done = 0;
-  RunOperations(clean.ctx, OpInstall | OpBackup, done);
+  RunOperations(clean.ctx, kRunControls, OpInstall | OpBackup, done);
   ASSERT_EQ(clean.fp.ui.messages.back().title, "Info");
   const int points = clean.fp.files.MutationCount();
   const std::string newDefault = clean.Content("Default.jss");
@@ -54,7 +55,7 @@ TEST(FaultInjection, EveryFailingOperationOfAnInstallLeavesOldOrNewSettings) {
     f.SetUpFullInstall();
     f.fp.files.FailAt(point);
     int32_t runDone = 0;
-    RunOperations(f.ctx, OpInstall | OpBackup, runDone);
+    RunOperations(f.ctx, kRunControls, OpInstall | OpBackup, runDone);
     bool ok = true;
     const std::string def = f.Content("Default.jss");
     const std::string config = f.Content("ConfigNames.Ini");

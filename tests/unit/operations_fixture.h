@@ -9,12 +9,15 @@
 #include "jaws/jaws_state.h"
 #include "jaws/jaws_target.h"
 #include "operations/run_context.h"
+#include "operations/run_operations.h"
 #include "package/package.h"
 #include "package/package_reader.h"
 #include "platform/fake/fake_platform.h"
 
 namespace zebo::testing {
 
+// The numbers of the window's controls around a run, as a window would name them.
+inline constexpr RunControls kRunControls{12, 13, 15, 14, 199};
 inline constexpr char kSettings[] = "C:\\JAWS\\2019\\Settings\\fra\\";
 inline constexpr char kProgram[] = "C:\\Program Files\\JAWS2019\\";
 

@@ -9,13 +9,13 @@
 #include "operations/apply_adaptations.h"
 #include "operations/operation_flags.h"
 #include "tests/unit/operations_fixture.h"
-#include "wizard/controls.h"
 
 namespace zebo {
 namespace {
 
 using testing::kOldConfigNames;
 using testing::kOldDefault;
+using testing::kRunControls;
 using testing::kSettings;
 using testing::OperationsFixture;
 using Lines = std::vector<std::string>;
@@ -40,7 +40,8 @@ TEST(RunOperations, InstallAfterBackupRunsTheWholeChain) {
   f.destinations.entries[0].InUse = 1;
   f.fp.ui.answers = {MessageAnswer::Yes};
   int32_t done = 0;
-  EXPECT_EQ(RunOperations(f.ctx, OpInstall | OpBackup, done), CancelButtonG);
+  EXPECT_EQ(RunOperations(f.ctx, kRunControls, OpInstall | OpBackup, done),
+            kRunControls.cancelButton);
   EXPECT_EQ(done, 1);
 
   const std::string adapted = f.Content("Default.jss");
@@ -84,13 +85,14 @@ TEST(RunOperations, RemovalGivesBackTheOldSourceAndAliases) {
   OperationsFixture f;
   f.SetUpFullInstall();
   int32_t done = 0;
-  RunOperations(f.ctx, OpInstall, done);
+  RunOperations(f.ctx, kRunControls, OpInstall, done);
   ASSERT_NE(f.Content("Default.jss"), kOldDefault);
 
   f.ctx.items.erase(f.ctx.items.begin(), f.ctx.items.begin() + 2);  // the list shows adaptations
   f.fp.ui.messages.clear();
   f.fp.processes.started.clear();
-  EXPECT_EQ(RunOperations(f.ctx, OpRemoveAdaptations, done), CancelButtonG);
+  EXPECT_EQ(RunOperations(f.ctx, kRunControls, OpRemoveAdaptations, done),
+            kRunControls.cancelButton);
   EXPECT_EQ(f.Content("Default.jss"), kOldDefault);
   EXPECT_EQ(f.Content("ConfigNames.Ini"), kOldConfigNames);
   EXPECT_TRUE(Has(f.Steps(), " L'adaptation a \xE9t\xE9 retir\xE9 avec succ\xE9s !"));
@@ -153,7 +155,7 @@ TEST(RunOperations, AFailedLinkEndsItsChain) {
     c.spoil(f);
     const std::string defaultBefore = f.Content("Default.jss");
     int32_t done = 0;
-    EXPECT_EQ(RunOperations(f.ctx, c.flags, done), StepEditorG) << c.what;
+    EXPECT_EQ(RunOperations(f.ctx, kRunControls, c.flags, done), kRunControls.stepList) << c.what;
     ASSERT_EQ(f.fp.ui.messages.size(), 1u) << c.what;  // no restart question
     EXPECT_EQ(f.fp.ui.messages[0].title, "Erreur") << c.what;
     EXPECT_EQ(f.fp.ui.messages[0].text, ErrorBox(c.summary)) << c.what;
@@ -173,11 +175,11 @@ TEST(RunOperations, CopyOrNothingSucceeds) {
   OperationsFixture f;
   f.AddFile("a.jss", "a", 0, false);
   int32_t done = 0;
-  EXPECT_EQ(RunOperations(f.ctx, OpCopy, done), CancelButtonG);
+  EXPECT_EQ(RunOperations(f.ctx, kRunControls, OpCopy, done), kRunControls.cancelButton);
   EXPECT_EQ(f.fp.ui.messages.back().text, kSuccessBox);
 
   OperationsFixture none;
-  EXPECT_EQ(RunOperations(none.ctx, 0, done), CancelButtonG);
+  EXPECT_EQ(RunOperations(none.ctx, kRunControls, 0, done), kRunControls.cancelButton);
   EXPECT_EQ(none.fp.ui.messages.back().text, kSuccessBox);
   EXPECT_EQ(none.Steps(), (Lines{"",
                                  "*** D\xE9"

@@ -335,6 +335,22 @@ TEST_F(Pages, AGroupListOutOfStepIsReported) {
   EXPECT_EQ(ui().SelectedItem(GroupFileListG), 0);
 }
 
+// The run started from its button freezes the wizard's own buttons around the close button.
+TEST_F(Pages, TheRunTurnsCancelIntoCloseAndFreezesTheNavigation) {
+  Start();
+  for (int i = 0; i < 5; ++i) Next();
+  ASSERT_EQ(PageShown(), ProcessPageG);
+  Click(RunButtonG);
+  EXPECT_EQ(app.OperationsDone, 1);
+  EXPECT_EQ(ui().Text(CancelButtonG), "Fermer");
+  EXPECT_EQ(Buttons(), (std::vector<int>{HelpButtonG, CancelButtonG}));
+  // Nothing is installed on this machine: the run fails and its lines are where the focus is.
+  EXPECT_EQ(ui().messages.back().title, "Erreur");
+  EXPECT_EQ(ui().focused, StepEditorG);
+  EXPECT_EQ(app.loop.PageFocus, StepEditorG);
+  EXPECT_EQ(app.loop.LastFocus, StepEditorG);
+}
+
 TEST_F(Pages, AfterTheRunOnlyCloseRemains) {
   Start();
   for (int i = 0; i < 5; ++i) Next();

@@ -7,11 +7,12 @@
 
 #include <atomic>
 #include <map>
+#include <mutex>
 #include <string>
 
 namespace zebo {
 
-// Answers each connection with the body stored for the request's path (404 for any other).
+// Answers each GET with the body stored for the request's path (404 for any other path).
 class TinyServer {
  public:
   explicit TinyServer(std::map<std::string, std::string> bodies) : bodies_(std::move(bodies)) {
@@ -37,7 +38,15 @@ class TinyServer {
     WSACleanup();
   }
   // Changes what a path serves (before any request for it).
-  void SetBody(const std::string& path, const std::string& body) { bodies_[path] = body; }
+  void SetBody(const std::string& path, const std::string& body) {
+    std::lock_guard<std::mutex> hold(lock_);
+    bodies_[path] = body;
+  }
+  // How many GET requests arrived.
+  int Requests() {
+    std::lock_guard<std::mutex> hold(lock_);
+    return requests_;
+  }
   std::string Url(const std::string& path) const {
     return "http://127.0.0.1:" + std::to_string(port_) + path;
   }
@@ -58,21 +67,29 @@ class TinyServer {
         if (got <= 0) break;
         request.append(buffer, static_cast<size_t>(got));
       }
-      std::string answer;
-      if (request.rfind("GET /found ", 0) == 0) {
-        const std::string body =
-            "Name New Version=http://example.org/\r\nNew Date=02/03/2012 10:00\r\n";
-        answer = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-                 "\r\nConnection: close\r\n\r\n" + body;
-      } else {
-        answer = "HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\nConnection: close\r\n\r\nno!";
+      std::string answer =
+          "HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\nConnection: close\r\n\r\nno!";
+      // "GET <path> HTTP/1.1": the path is what lies between the first two blanks.
+      const size_t start = request.find(' ');
+      const size_t end = start == std::string::npos ? start : request.find(' ', start + 1);
+      if (request.rfind("GET ", 0) == 0 && end != std::string::npos) {
+        const std::string path = request.substr(start + 1, end - start - 1);
+        std::lock_guard<std::mutex> hold(lock_);
+        ++requests_;
+        const auto found = bodies_.find(path);
+        if (found != bodies_.end()) {
+          answer = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(found->second.size()) +
+                   "\r\nConnection: close\r\n\r\n" + found->second;
+        }
       }
       send(client, answer.data(), static_cast<int>(answer.size()), 0);
       shutdown(client, SD_SEND);
       closesocket(client);
     }
   }
+  std::mutex lock_;
   std::map<std::string, std::string> bodies_;  // by path
+  int requests_ = 0;
   SOCKET listener_ = INVALID_SOCKET;
   int port_ = 0;
   std::atomic<bool> stop_{false};

@@ -1,0 +1,90 @@
+// Writes an installer for an end-to-end test: the ZeBo.exe of this build with a package made
+// right here, so that each test states its package in a few lines.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/harness/harness.h"
+#include "tools/zebo-pack/jcalg1_encoder.h"
+#include "tools/zebo-pack/package_writer.h"
+
+namespace zebo::e2e {
+
+// The whole content of a file, or "" when it cannot be read.
+inline std::string ReadBytes(const std::wstring& path) {
+  std::string bytes;
+  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    bytes.append(buffer, got);
+  ::CloseHandle(file);
+  return bytes;
+}
+
+// Writes `name` in the output folder: the stub followed by the package of `info`, `groups` and
+// `entries`. Returns its path.
+inline std::wstring WriteInstaller(const std::wstring& name, const PackageInfo& info,
+                                   const std::vector<std::string>& groups,
+                                   std::vector<pack::PackEntry> entries) {
+  const std::string stub = ReadBytes(TestSettings().zeboExe);
+  EXPECT_GT(stub.size(), 0u) << "cannot read ZeBo.exe";
+  const std::string package = pack::WritePackage(info, groups, entries, pack::Jcalg1Encode);
+  const std::string installer = pack::JoinInstaller(stub, package);
+  const std::wstring path = TestSettings().outDir + L"\\" + name;
+  const HANDLE out =
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  if (out != INVALID_HANDLE_VALUE) {
+    ::WriteFile(out, installer.data(), static_cast<DWORD>(installer.size()), &written, nullptr);
+    ::CloseHandle(out);
+  }
+  EXPECT_EQ(written, installer.size()) << "cannot write the installer";
+  return path;
+}
+
+// One package file of group `group`.
+inline pack::PackEntry PackageEntry(const std::string& name, const std::string& content,
+                                    int32_t flags = 0, int32_t group = 0) {
+  pack::PackEntry entry;
+  entry.record.Name = name;
+  entry.record.TargetPath = "%JawsScriptPath%\\";
+  entry.record.Flags = flags;
+  entry.record.Group = group;
+  entry.content = content;
+  return entry;
+}
+
+// The text of a control of another process (a page control lies inside its page container).
+inline std::wstring ControlText(HWND window, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (::GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found ? WindowText(search.found) : L"";
+}
+
+// How many times `part` occurs in `text`.
+inline int Occurrences(const std::wstring& text, const std::wstring& part) {
+  int count = 0;
+  for (size_t at = text.find(part); at != std::wstring::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace zebo::e2e
