@@ -13,6 +13,11 @@ inline constexpr char kBadTag[] = "! Le nom du tatouage n'est pas correct !";
 inline constexpr char kOpenDirectiveText[] =
     "! Ligne d'adaptation refus\xE9"
     "e (cha\xEEne ou commentaire non ferm\xE9) : ";
+// A directive text holding the adaptation's own marks: the removal would take it for a disabled
+// line and keep part of it.
+inline constexpr char kMarkedDirectiveText[] =
+    "! Ligne d'adaptation refus\xE9"
+    "e (marque de l'adaptation dans le texte) : ";
 
 inline constexpr char kConflictScript[] = "Le script ";
 inline constexpr char kConflictFunction[] = "La fonction ";

@@ -135,6 +135,21 @@ bool ReplaceScriptFile(Files& files, const AdaptationState& state, const std::st
   return false;
 }
 
+namespace {
+
+// Whether the removal of this tag's adaptations leaves the line as it is: a line holding one of
+// the tag's own marks in its comment (as "; [ ZeBoComment-<tag> ]" at its start) would be taken
+// for a disabled line or an added one, and could not be taken out whole again.
+bool SurvivesRemoval(const std::string& line, const std::string& tag) {
+  AdaptationState probe;
+  probe.ScriptText = line;
+  RemoveAdaptations(probe, tag);
+  return probe.ScriptText.size() == line.size() + 1 &&
+         probe.ScriptText.compare(0, line.size(), line) == 0;
+}
+
+}  // namespace
+
 std::vector<std::string> AdaptationInputErrors(const AdaptationState& state) {
   std::vector<std::string> errors;
   const std::string& tag = state.AdaptationTag;
@@ -146,6 +161,8 @@ std::vector<std::string> AdaptationInputErrors(const AdaptationState& state) {
   for (const MergeDirective& directive : state.MergeDirectives) {
     if (LineLeavesOpen(directive.LineText)) {
       errors.push_back(texts::kOpenDirectiveText + directive.LineText);
+    } else if (!SurvivesRemoval(directive.LineText, tag)) {
+      errors.push_back(texts::kMarkedDirectiveText + directive.LineText);
     }
   }
   return errors;

@@ -312,6 +312,10 @@ TEST(AdaptationInputErrors, RefusesWhatCouldNotBeRemovedAgain) {
       {"; merge_file Default.jss\n", 1},
       {"; merge_tag MyApp\n; merge_addend Say (\"open\n", 1},
       {"; merge_tag MyApp\n; merge_addbegin X () /* open\n; merge_addend Y () /* closed */\n", 1},
+      // The tag's own marks in the text: taken for a disabled line, or for an added one.
+      {"; merge_tag MyApp\n; merge_addend ;[  ZeBoComment-MyApp ]Say ()\n", 1},
+      {"; merge_tag MyApp\n; merge_addend Say () ; [ zebo-myapp ]\n", 1},
+      {"; merge_tag MyApp\n; merge_addend Say () ; [ ZeBoComment-Other ] [ ZeBo-Other ]\n", 0},
   };
   for (const Case& c : cases) {
     AdaptationState state;
