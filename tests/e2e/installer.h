@@ -15,16 +15,7 @@ namespace zebo::e2e {
 
 // The whole content of a file, or "" when it cannot be read.
 inline std::string ReadBytes(const std::wstring& path) {
-  std::string bytes;
-  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD got = 0;
-  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    bytes.append(buffer, got);
-  ::CloseHandle(file);
-  return bytes;
+  return FileBytes(path).value_or("");
 }
 
 // Writes `name` in the output folder: the stub followed by the package of `info`, `groups` and
@@ -62,20 +53,8 @@ inline pack::PackEntry PackageEntry(const std::string& name, const std::string& 
 
 // The text of a control of another process (a page control lies inside its page container).
 inline std::wstring ControlText(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found ? WindowText(search.found) : L"";
+  const HWND control = PageControl(window, id);
+  return control ? WindowText(control) : L"";
 }
 
 // How many times `part` occurs in `text`.

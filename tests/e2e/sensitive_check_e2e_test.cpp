@@ -39,20 +39,8 @@ std::wstring Installer() {
 }
 
 bool Shown(HWND window, int id) {
-  struct Search {
-    int id;
-    bool shown;
-  } search{id, false};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->shown = ::IsWindowVisible(child) != FALSE;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.shown;
+  const HWND control = PageControl(window, id);
+  return control != nullptr && ::IsWindowVisible(control);
 }
 
 class SensitiveCheckE2E : public ::testing::Test {

@@ -19,24 +19,6 @@ constexpr DWORD kStepLimit = 10000;
 const int kPages[] = {6, 71, 62, 81, 85, 97, 100, 102};
 const int kButtons[] = {1, 2, 3, 4, 5};
 
-// A control anywhere inside the window (the page controls sit inside their page container).
-HWND FindControl(HWND window, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (::GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Every control of the window that the user can reach with Tab right now.
 std::vector<HWND> Reachable(HWND window) {
   std::vector<HWND> found;
@@ -51,11 +33,6 @@ std::vector<HWND> Reachable(HWND window) {
       },
       reinterpret_cast<LPARAM>(&found));
   return found;
-}
-
-bool Shown(HWND window, int id) {
-  const HWND control = FindControl(window, id);
-  return control != nullptr && ::IsWindowVisible(control) && ::IsWindowEnabled(control);
 }
 
 // Writes a small installer: a package of two groups, one optional and one protected file.
@@ -116,12 +93,12 @@ class WizardWalk : public ::testing::Test {
   void ExpectPage(const char* name, int page, std::set<int> buttons, const std::wstring& title,
                   int focus) {
     SCOPED_TRACE(name);
-    ASSERT_TRUE(WaitUntil([&] { return Shown(window, page); }, kStepLimit)) << page;
+    ASSERT_TRUE(WaitUntil([&] { return ControlShown(window, page); }, kStepLimit)) << page;
     for (int other : kPages) {
-      EXPECT_EQ(Shown(window, other), other == page) << other;
+      EXPECT_EQ(ControlShown(window, other), other == page) << other;
     }
     for (int button : kButtons) {
-      EXPECT_EQ(Shown(window, button), buttons.count(button) == 1) << button;
+      EXPECT_EQ(ControlShown(window, button), buttons.count(button) == 1) << button;
     }
     EXPECT_EQ(WindowText(window), title);
     EXPECT_TRUE(WaitUntil([&] { return FocusedControlId(window) == focus; }, kStepLimit))
@@ -144,16 +121,16 @@ class WizardWalk : public ::testing::Test {
   }
 
   int FileCount() {
-    return static_cast<int>(::SendMessageW(FindControl(window, 88), 0x1004, 0, 0));
+    return static_cast<int>(::SendMessageW(PageControl(window, 88), 0x1004, 0, 0));
   }
   bool FileChecked(int index) {
     const auto state = static_cast<UINT>(
-        ::SendMessageW(FindControl(window, 88), 0x102C, static_cast<WPARAM>(index), 0xF000));
+        ::SendMessageW(PageControl(window, 88), 0x102C, static_cast<WPARAM>(index), 0xF000));
     return (state >> 12) == 2;
   }
   int SelectedFile() {
     return static_cast<int>(
-        ::SendMessageW(FindControl(window, 88), 0x100C, static_cast<WPARAM>(-1), 0x0002));
+        ::SendMessageW(PageControl(window, 88), 0x100C, static_cast<WPARAM>(-1), 0x0002));
   }
 
   void TearDown() override { ::CoUninitialize(); }
@@ -242,7 +219,7 @@ TEST_F(WizardWalk, FromTheDescriptionToTheSummaryWithTheKeyboardOnly) {
   ExpectPage("summary", 97, {1, 3, 4, 5}, title, 99);
   Press(VK_RETURN);  // Next is not offered here: Enter does nothing
   ::Sleep(500);
-  EXPECT_TRUE(Shown(window, 97));
+  EXPECT_TRUE(ControlShown(window, 97));
 
   // The context-menu key on another page than the files page does nothing.
   Press(VK_APPS);

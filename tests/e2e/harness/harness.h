@@ -61,6 +61,14 @@ std::wstring ClassName(HWND window);
 std::wstring MessageBoxText(HWND box);
 // A control of a window by its number.
 HWND Control(HWND window, int id);
+// A control anywhere inside `window` (page controls sit inside their page container), or null.
+HWND PageControl(HWND window, int id);
+// The control exists, is visible and is enabled.
+bool ControlShown(HWND window, int id);
+// A text as UTF-8, for printing.
+std::string Utf8(const std::wstring& text);
+// The whole content of a file, or nothing when it cannot be opened.
+std::optional<std::string> FileBytes(const std::wstring& path);
 // The control that has the keyboard focus in the thread of `window`, or null.
 HWND FocusedControl(HWND window);
 // The number of that control, or 0.

@@ -118,4 +118,17 @@ HWND Program::WaitForMessageBox(const std::wstring& title, DWORD limitMs) const 
   return WaitForWindow(title, L"#32770", limitMs);
 }
 
+std::optional<std::string> FileBytes(const std::wstring& path) {
+  const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    bytes.append(buffer, got);
+  ::CloseHandle(file);
+  return bytes;
+}
+
 }  // namespace zebo::e2e

@@ -9,10 +9,6 @@
 
 namespace zebo::e2e {
 
-// A control anywhere inside `window` (page controls sit inside their page container), or null.
-HWND PageControl(HWND window, int id);
-// The control exists, is visible and is enabled.
-bool ControlShown(HWND window, int id);
 // A text split into its lines; "\r\n", "\r" and "\n" all end a line.
 std::vector<std::wstring> TextLines(const std::wstring& text);
 // Whether `lines` hold `wanted` in this order (other lines may come between); when not, `missing`
@@ -20,7 +16,6 @@ std::vector<std::wstring> TextLines(const std::wstring& text);
 bool LinesInOrder(const std::vector<std::wstring>& lines, const std::vector<std::wstring>& wanted,
                   std::wstring* missing = nullptr);
 bool HasLine(const std::vector<std::wstring>& lines, const std::wstring& line);
-std::string Utf8(const std::wstring& text);
 
 // The choices made on the wizard's pages on the way to the summary page.
 struct WalkPlan {

@@ -8,20 +8,6 @@
 
 #include "tests/e2e/harness/harness.h"
 
-namespace {
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return "";
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-  return out;
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t** argv) {
   using namespace zebo::e2e;
   std::wstring exe;
