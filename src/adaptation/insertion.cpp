@@ -116,20 +116,25 @@ class Output {
     out_.reserve(source.size() + source.size() / 8 + 64);
   }
 
-  void Insert(size_t pos, std::string_view text) {
+  // A disable mark (`mark`) belongs to the line after it: text placed later at the same point
+  // goes before the mark, so that the mark keeps its own line.
+  void Insert(size_t pos, std::string_view text, bool mark = false) {
     if (text.empty()) return;
     if (pos > source_.size()) pos = source_.size();
-    if (pos >= copied_) {
+    if (pos > copied_ || (pos == copied_ && (mark || !MarkAt(pos)))) {
       out_.append(source_, copied_, pos - copied_);
       copied_ = pos;
       out_.append(text);
-      placed_.emplace_back(pos, text.size());
+      placed_.push_back({pos, text.size(), mark});
     } else {
       size_t outPos = pos;
       auto it = placed_.begin();
-      for (; it != placed_.end() && it->first <= pos; ++it) outPos += it->second;
+      for (; it != placed_.end() && (it->pos < pos || (it->pos == pos && (mark || !it->mark)));
+           ++it) {
+        outPos += it->length;
+      }
       out_.insert(outPos, text);
-      placed_.insert(it, {pos, text.size()});
+      placed_.insert(it, {pos, text.size(), mark});
     }
     shift_ += static_cast<int64_t>(text.size());
   }
@@ -147,7 +152,19 @@ class Output {
   int64_t& shift_;
   std::string out_;
   size_t copied_ = 0;
-  std::vector<std::pair<size_t, size_t>> placed_;  // (original position, length), by position
+  struct Placed {
+    size_t pos;  // in the original text
+    size_t length;
+    bool mark;
+  };
+  std::vector<Placed> placed_;  // by position, then in the order placed
+
+  bool MarkAt(size_t pos) const {
+    for (auto it = placed_.rbegin(); it != placed_.rend() && it->pos == pos; ++it) {
+      if (it->mark) return true;
+    }
+    return false;
+  }
 };
 
 // First occurrence of a word, or of one character after a given start, in a line that may grow
@@ -444,7 +461,7 @@ void InsertAdaptations(AdaptationState& state) {
         }
         output.Insert(at, index.Collect("", MergeFileLevel, 1));
       }
-      if (headerMark != npos) output.Insert(headerMark, state.DisableMark);
+      if (headerMark != npos) output.Insert(headerMark, state.DisableMark, true);
     } else if (replacing) {
       // Every physical line, also those a block comment joins into this one.
       size_t start = nextToDisable > line.start ? nextToDisable : line.start;
@@ -452,7 +469,7 @@ void InsertAdaptations(AdaptationState& state) {
         // Not the empty lines that end the text (a block left open to the end of the source):
         // the preparation adds one at each application, and a mark would keep it for good.
         if (start >= emptyTail) break;
-        output.Insert(start, state.DisableMark);
+        output.Insert(start, state.DisableMark, true);
         const void* next = std::memchr(source.data() + start, '\n', lineFeed - start);
         if (!next) break;
         start = static_cast<size_t>(static_cast<const char*>(next) - source.data()) + 1;

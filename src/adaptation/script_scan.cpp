@@ -168,29 +168,6 @@ bool LineLeavesOpen(std::string_view line) {
   return scanner.inString || scanner.inBlockComment;
 }
 
-namespace {
-
-// Whether `line` (one line, read as code) carries the insert mark `tagMark` in its ";" comment.
-bool CarriesInsertMark(std::string_view line, const std::string& tagMark) {
-  std::string text(line);
-  text.push_back('\n');
-  const std::string_view view(text);
-  std::string scan;
-  bool found = false;
-  ScanPass(view, scan, [&](size_t lineFeed, const Scanner& s) {
-    if (!s.inLineComment || found) return;
-    ForEachBracketPair(view, s.commentStart, lineFeed,
-                       [&](size_t open, size_t, size_t a, size_t b) -> size_t {
-                         if (!EqualsFolded(view, a, b, tagMark)) return open + 1;
-                         found = true;
-                         return std::string_view::npos;
-                       });
-  });
-  return found;
-}
-
-}  // namespace
-
 std::string InsertMarkOf(const std::string& tag) {
   return texts::kInsertMarkStart + tag + texts::kMarkEnd;
 }
@@ -245,33 +222,26 @@ void RemoveAdaptations(AdaptationState& state, const std::string& tag) {
     // A line that starts with this tag's disable mark was disabled whole: what follows the mark
     // is the line as it was, code and strings included, and holds no mark of its own.
     bool disabledLine = commentStart - 1 == lineStart;
-    ForEachBracketPair(
-        view, commentStart, lineFeed, [&](size_t open, size_t close, size_t a, size_t b) -> size_t {
-          if (EqualsFolded(view, a, b, tagMark)) {
-            while (!cuts.empty() && cuts.back().first >= lineStart) cuts.pop_back();
-            cut(lineStart, lineFeed + 1);
-            return std::string_view::npos;
-          }
-          if (EqualsFolded(view, a, b, commentMark)) {
-            // The mark starts at its own ";", else at the comment's.
-            while (semiSearched < open) {
-              if (view[semiSearched] == ';') lastSemi = semiSearched;
-              ++semiSearched;
-            }
-            if (disabledLine &&
-                CarriesInsertMark(view.substr(close + 1, lineFeed - close - 1), tagMark)) {
-              // A line this tag added, then disabled when a later directive
-              // replaced its block: it goes whole.
-              cut(lineStart, lineFeed + 1);
-              return std::string_view::npos;
-            }
-            cut(lastSemi, close + 1);
-            return disabledLine ? std::string_view::npos : close + 1;
-          }
-          disabledLine = false;
-          // Go on after this "[": another "[" inside may open the mark.
-          return open + 1;
-        });
+    ForEachBracketPair(view, commentStart, lineFeed,
+                       [&](size_t open, size_t close, size_t a, size_t b) -> size_t {
+                         if (EqualsFolded(view, a, b, tagMark)) {
+                           while (!cuts.empty() && cuts.back().first >= lineStart) cuts.pop_back();
+                           cut(lineStart, lineFeed + 1);
+                           return std::string_view::npos;
+                         }
+                         if (EqualsFolded(view, a, b, commentMark)) {
+                           // The mark starts at its own ";", else at the comment's.
+                           while (semiSearched < open) {
+                             if (view[semiSearched] == ';') lastSemi = semiSearched;
+                             ++semiSearched;
+                           }
+                           cut(lastSemi, close + 1);
+                           return disabledLine ? std::string_view::npos : close + 1;
+                         }
+                         disabledLine = false;
+                         // Go on after this "[": another "[" inside may open the mark.
+                         return open + 1;
+                       });
   };
   // The scan copy comes with the walk; when lines or marks go, it is made again from the text as
   // the removal leaves it, so that the insertion sees the restored lines as code.

@@ -246,8 +246,6 @@ TEST(AdaptationRemove, MarksOfTheTagOnly) {
       {"a disabled line gives back its strings, marks of the tag inside them included",
        Crlf({"; [ ZeBoComment-MyApp ]  Say (\"; [ ZeBo-MyApp ] [ ZeBoComment-MyApp ]\")"}),
        Crlf({"  Say (\"; [ ZeBo-MyApp ] [ ZeBoComment-MyApp ]\")"})},
-      {"a line the tag added, then disabled by a later replacement, goes whole",
-       Crlf({"A", "; [ ZeBoComment-MyApp ]Bar () ; note ; [ ZeBo-MyApp ]", "B"}), Crlf({"A", "B"})},
       {"the last line without a line end is scanned too", "A\r\nX () ; [ ZeBo-MyApp ]",
        Crlf({"A"})},
       {"a character 21 of the source survives",
