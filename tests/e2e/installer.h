@@ -28,14 +28,7 @@ inline std::wstring WriteInstaller(const std::wstring& name, const PackageInfo& 
   const std::string package = pack::WritePackage(info, groups, entries, pack::Jcalg1Encode);
   const std::string installer = pack::JoinInstaller(stub, package);
   const std::wstring path = TestSettings().outDir + L"\\" + name;
-  const HANDLE out =
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  if (out != INVALID_HANDLE_VALUE) {
-    ::WriteFile(out, installer.data(), static_cast<DWORD>(installer.size()), &written, nullptr);
-    ::CloseHandle(out);
-  }
-  EXPECT_EQ(written, installer.size()) << "cannot write the installer";
+  EXPECT_TRUE(WriteFileBytes(path, installer)) << "cannot write the installer";
   return path;
 }
 

@@ -73,22 +73,6 @@ const PackedFile kFiles[] = {
     {"Lisezmoi.txt", "%JawsScriptPath%\\Notes\\", 0, 0, &kReadMe},
 };
 
-std::optional<std::string> ReadBytes(const std::wstring& path) {
-  return FileBytes(path);
-}
-
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok =
-      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size();
-  ::CloseHandle(file);
-  return ok;
-}
-
 bool IsFolder(const std::wstring& path) {
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -107,7 +91,7 @@ void ReadTree(const std::wstring& root, const std::wstring& relative, Tree& tree
       tree[relative + name + L"\\"] = std::nullopt;
       ReadTree(root, relative + name + L"\\", tree);
     } else {
-      tree[relative + name] = ReadBytes(root + relative + name);
+      tree[relative + name] = FileBytes(root + relative + name);
     }
   } while (::FindNextFileW(search, &found));
   ::FindClose(search);
@@ -157,7 +141,7 @@ class FolderSnapshot {
       if (!content) {
         ::CreateDirectoryW((root_ + relative).c_str(), nullptr);
       } else if (now.count(relative) == 0 || now.at(relative) != content) {
-        WriteBytes(root_ + relative, *content);
+        WriteFileBytes(root_ + relative, *content);
       }
     }
   }
@@ -225,7 +209,7 @@ class Operations : public ::testing::Test {
     folder_ = new std::wstring(TestSettings().outDir + L"\\operations");
     ::CreateDirectoryW(folder_->c_str(), nullptr);
     installer_ = new std::wstring(*folder_ + L"\\Notes-Setup.exe");
-    const std::optional<std::string> stub = ReadBytes(TestSettings().zeboExe);
+    const std::optional<std::string> stub = FileBytes(TestSettings().zeboExe);
     if (!stub) return;
     PackageInfo info;
     info.Date = 1765449000;
@@ -249,7 +233,7 @@ class Operations : public ::testing::Test {
       entries.push_back(entry);
     }
     const std::string package = pack::WritePackage(info, {"2019"}, entries, pack::Jcalg1Encode);
-    if (!WriteBytes(*installer_, pack::JoinInstaller(*stub, package))) installer_->clear();
+    if (!WriteFileBytes(*installer_, pack::JoinInstaller(*stub, package))) installer_->clear();
   }
   static void TearDownTestSuite() {
     delete folder_;
@@ -263,8 +247,8 @@ class Operations : public ::testing::Test {
     settings_ = SettingsFolder();
     ASSERT_TRUE(IsFolder(settings_)) << "no JAWS 2019 stand-in: run scripts/jaws-prefix.sh";
     snapshot_.emplace(settings_);
-    defaultJss_ = ReadBytes(settings_ + L"Default.jss").value_or("");
-    configNames_ = ReadBytes(settings_ + L"ConfigNames.Ini").value_or("");
+    defaultJss_ = FileBytes(settings_ + L"Default.jss").value_or("");
+    configNames_ = FileBytes(settings_ + L"ConfigNames.Ini").value_or("");
     compileCalls_ = *folder_ + L"\\scompile-calls.txt";
     ::DeleteFileW(compileCalls_.c_str());
     ::SetEnvironmentVariableW(L"ZEBO_SCOMPILE_LOG", compileCalls_.c_str());
@@ -326,8 +310,8 @@ class Operations : public ::testing::Test {
         << "focus on " << FocusedControlId(driver_->Window()) << ", expected " << control;
     driver_->Shot("after-run");
     // The two texts a screen reader user reads after the run, for a look at a failure.
-    WriteBytes(name_ + L"-steps.txt", Utf8(driver_->StepList()));
-    WriteBytes(name_ + L"-log.txt", Utf8(driver_->Log()));
+    WriteFileBytes(name_ + L"-steps.txt", Utf8(driver_->StepList()));
+    WriteFileBytes(name_ + L"-log.txt", Utf8(driver_->Log()));
   }
 
   void ExpectSteps(const std::vector<std::wstring>& wanted) {
@@ -341,7 +325,7 @@ class Operations : public ::testing::Test {
   // folder in lower case.
   std::vector<std::wstring> CompileCalls() {
     std::vector<std::wstring> calls;
-    for (const std::wstring& line : TextLines(Wide(ReadBytes(compileCalls_).value_or("")))) {
+    for (const std::wstring& line : TextLines(Wide(FileBytes(compileCalls_).value_or("")))) {
       const std::wstring lower = Lower(line);
       const std::wstring base = Lower(settings_);
       calls.push_back(lower.rfind(base, 0) == 0 ? lower.substr(base.size()) : lower);
@@ -350,7 +334,7 @@ class Operations : public ::testing::Test {
   }
 
   std::string Settings(const std::wstring& name) {
-    return ReadBytes(settings_ + name).value_or("<missing>");
+    return FileBytes(settings_ + name).value_or("<missing>");
   }
 
   static std::wstring* folder_;
@@ -383,7 +367,7 @@ void ExpectAdapted(const std::string& text) {
 }
 
 TEST_F(Operations, InstallAfterBackupIntoTheRunningJawsThenRestartIt) {
-  ASSERT_TRUE(WriteBytes(settings_ + L"Notes.jss", kOldNotes));
+  ASSERT_TRUE(WriteFileBytes(settings_ + L"Notes.jss", kOldNotes));
   Program jaws;
   ASSERT_TRUE(jaws.Start(std::wstring(kJawsFolder) + L"jfw.exe"));
   ASSERT_TRUE(
@@ -487,9 +471,9 @@ TEST_F(Operations, RemovalGivesDefaultJssItsLinesBack) {
   // install starts them from the shared settings, which it leaves as they are.
   const std::wstring shared = SettingsFolder(CSIDL_COMMON_APPDATA);
   const FolderSnapshot sharedBefore(shared);
-  const std::string sharedDefault = ReadBytes(shared + L"Default.jss").value_or("<missing>");
+  const std::string sharedDefault = FileBytes(shared + L"Default.jss").value_or("<missing>");
   const std::string sharedConfigNames =
-      ReadBytes(shared + L"ConfigNames.Ini").value_or("<missing>");
+      FileBytes(shared + L"ConfigNames.Ini").value_or("<missing>");
   ASSERT_TRUE(::DeleteFileW((settings_ + L"Default.jss").c_str()));
   ASSERT_TRUE(::DeleteFileW((settings_ + L"ConfigNames.Ini").c_str()));
 
@@ -593,7 +577,7 @@ TEST_F(Operations, AFailedLinkEndsItsChainAndIsTheOnlyOneReported) {
        false,
        {}},
       {"conflict",
-       [&] { WriteBytes(settings_ + L"Default.jss", replacedElsewhere); },
+       [&] { WriteFileBytes(settings_ + L"Default.jss", replacedElsewhere); },
        nullptr,
        adaptationLine,
        {L" Tatouage des adaptations : Notes",

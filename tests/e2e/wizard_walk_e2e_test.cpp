@@ -41,11 +41,7 @@ std::wstring MakeInstaller(const std::wstring& folder) {
   const std::wstring pack = zebo.substr(0, zebo.find_last_of(L'\\') + 1) + L"zebo-pack.exe";
   ::CreateDirectoryW(folder.c_str(), nullptr);
   auto write = [&](const std::wstring& name, const std::string& text) {
-    const HANDLE file = ::CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    ::CloseHandle(file);
+    EXPECT_TRUE(WriteFileBytes(folder + L"\\" + name, text)) << Utf8(name);
   };
   write(L"Notes.jss", "Script Hello ()\r\nSayString (\"Bonjour\")\r\nEndScript\r\n");
   write(L"Notes.jsh", "Const Greeting = \"Bonjour\"\r\n");

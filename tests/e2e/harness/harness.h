@@ -69,6 +69,8 @@ bool ControlShown(HWND window, int id);
 std::string Utf8(const std::wstring& text);
 // The whole content of a file, or nothing when it cannot be opened.
 std::optional<std::string> FileBytes(const std::wstring& path);
+// Creates or replaces the file (also a read-only one) with `bytes`; false unless all were written.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The control that has the keyboard focus in the thread of `window`, or null.
 HWND FocusedControl(HWND window);
 // The number of that control, or 0.

@@ -131,4 +131,17 @@ std::optional<std::string> FileBytes(const std::wstring& path) {
   return bytes;
 }
 
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  ::CloseHandle(file);
+  return ok;
+}
+
 }  // namespace zebo::e2e
