@@ -1,5 +1,5 @@
 // Fuzzes the package reader and the extraction of every record it accepts, on the fake files.
-// The unpacked-size cap is lowered to 64 KiB (the largest input): a few bytes of input can
+// The unpacked-size cap is lowered to 64 KiB (above the largest input): a few bytes of input can
 // announce 64 MiB, and allocating and decoding that under the sanitizers takes a third of a
 // second, which would make every such input a thousand times slower than the rest; even 1 MiB
 // buffers made each run map and unmap memory. The unit tests cover the real cap.
